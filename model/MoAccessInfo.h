@@ -1,0 +1,123 @@
+#ifndef VEMRA_MOACCESSINFO_H
+#define VEMRA_MOACCESSINFO_H
+
+#include <string>
+
+namespace Vemra {
+
+// Outcome of one model operation. Model operations never throw: they leave
+// their outcome here and the caller compares it with the one success value
+// of the operation's family.
+class ClsMoAccessInfo {
+public:
+  enum e_ResultType {
+    NOT_SET,
+    GET_OK,
+    GET_LOCATION_UNKNOWN,
+    GET_LOCATION_NO_DIAGRAM,
+    GET_SYMBOL_NOT_IN_LOCATION,
+    GET_CHANNEL_NOT_IN_LOCATION,
+    GET_FLOWLINE_NOT_IN_LOCATION,
+    GET_PAGE_UNKNOWN,
+    GET_STATEMACHINESYM_NOT_IN_LOCATION,
+    GET_DIAGRAM_KIND_NOT_SUPPORTED,
+    INSERT_OK,
+    INSERT_LOCATION_NO_DIAGRAM,
+    INSERT_LOCATION_UNKNOWN,
+    INSERT_UNCONSIDERED_SYMBOL,
+    INSERT_SYMBOL_NOT_ALLOWED,
+    INSERT_PAGE_UNKNOWN,
+    INSERT_CHAN_SOURCE_UNKNOWN,
+    INSERT_CHAN_DEST_UNKNOWN,
+    INSERT_UNCONSIDERED_STATEMACHINESYM,
+    INSERT_FLOWLINE_SOURCE_UNKNOWN,
+    INSERT_FLOWLINE_DEST_UNKNOWN,
+    PAGE_GET_OK,
+    PAGE_NEXT_PAGE_UNKNOWN,
+    PAGE_PREVIOUS_PAGE_UNKNOWN,
+    PAGE_UNKNOWN,
+    PAGE_INSERT_OK,
+    PAGE_INSERT_ANCESTOR_UNKNOWN,
+    PAGE_DELETE_ONE_PAGE_NEEDED,
+    PAGE_DELETE_OK,
+    PAGE_MODIFY_PAGE_UNKNOWN,
+    MODIFY_OK,
+    MODIFY_ELEMENT_NOT_IN_LOCATION,
+    MODIFY_WRONG_ELEMENT_TYPE,
+    MODIFY_ELEMENT_UNKNOWN,
+    MODIFY_INVALID_PAGE_VALUE,
+    DELETE_OK,
+    DELETE_ELEMENT_NOT_IN_LOCATION,
+    DELETE_WRONG_ELEMENT_TYPE,
+    DELETE_ELEMENT_UNKNOWN,
+    PAGE_DELETE_DIAGRAM_KIND_NOT_SUPPORTED,
+    GET_ELEMENT_OK,
+    GET_ELEMENT_UNKNOWN,
+    GET_ELEMENT_WRONG_TYPE,
+    UNKNOWN_ACCESS_TYPE
+  };
+
+  ClsMoAccessInfo() : Info(NOT_SET) {}
+  void set_Info(e_ResultType Result) { Info = Result; }
+  e_ResultType get_Info() const { return Info; }
+  // The user-facing text of the stored outcome, "GetInfo-Error" when it has none.
+  const char* get_Info_Message() const;
+
+private:
+  e_ResultType Info;
+};
+
+// The outcome table without its success values, as an error object.
+class ClsMoAccess_ErrorReporter {
+public:
+  enum e_ErrorType {
+    NOT_SET,
+    GET_LOCATION_UNKNOWN,
+    GET_LOCATION_NO_DIAGRAM,
+    GET_SYMBOL_NOT_IN_LOCATION,
+    GET_CHANNEL_NOT_IN_LOCATION,
+    GET_FLOWLINE_NOT_IN_LOCATION,
+    GET_PAGE_UNKNOWN,
+    GET_STATEMACHINESYM_NOT_IN_LOCATION,
+    GET_DIAGRAM_KIND_NOT_SUPPORTED,
+    INSERT_LOCATION_NO_DIAGRAM,
+    INSERT_LOCATION_UNKNOWN,
+    INSERT_UNCONSIDERED_SYMBOL,
+    INSERT_SYMBOL_NOT_ALLOWED,
+    INSERT_PAGE_UNKNOWN,
+    INSERT_CHAN_SOURCE_UNKNOWN,
+    INSERT_CHAN_DEST_UNKNOWN,
+    INSERT_UNCONSIDERED_STATEMACHINESYM,
+    INSERT_FLOWLINE_SOURCE_UNKNOWN,
+    INSERT_FLOWLINE_DEST_UNKNOWN,
+    PAGE_NEXT_PAGE_UNKNOWN,
+    PAGE_PREVIOUS_PAGE_UNKNOWN,
+    PAGE_UNKNOWN,
+    PAGE_INSERT_ANCESTOR_UNKNOWN,
+    PAGE_DELETE_ONE_PAGE_NEEDED,
+    PAGE_MODIFY_PAGE_UNKNOWN,
+    MODIFY_ELEMENT_NOT_IN_LOCATION,
+    MODIFY_WRONG_ELEMENT_TYPE,
+    MODIFY_ELEMENT_UNKNOWN,
+    MODIFY_INVALID_PAGE_VALUE,
+    DELETE_ELEMENT_NOT_IN_LOCATION,
+    DELETE_WRONG_ELEMENT_TYPE,
+    DELETE_ELEMENT_UNKNOWN,
+    PAGE_DELETE_DIAGRAM_KIND_NOT_SUPPORTED,
+    GET_ELEMENT_UNKNOWN,
+    GET_ELEMENT_WRONG_TYPE,
+    UNKNOWN_ACCESS_TYPE
+  };
+
+  explicit ClsMoAccess_ErrorReporter(e_ErrorType Type) : ErrorType(Type) {}
+  e_ErrorType get_ErrorType() const { return ErrorType; }
+  // The message of the same-named outcome, "unspecified error" when it has none.
+  std::string get_ErrorMessage() const;
+
+private:
+  e_ErrorType ErrorType;
+};
+
+}  // namespace Vemra
+
+#endif
