@@ -1,6 +1,9 @@
 # Runs every *.test file of this folder (or those named on the command line)
 # in this interpreter and exits with a non-zero status when a test failed or
 # a test file could not be run.
+# The file names are ours, not options for tcltest.
+set requested $argv
+set argv {}
 package require tcltest 2
 set dir [file dirname [file normalize [info script]]]
 set ::sdl_failed 0
@@ -14,8 +17,8 @@ proc ::tcltest::cleanupTestsHook {} {
     incr ::sdl_total $numTests(Total)
 }
 set files [lsort [glob -directory $dir *.test]]
-if {[llength $argv]} {
-    set files [lmap f $argv {file join $dir $f}]
+if {[llength $requested]} {
+    set files [lmap f $requested {file join $dir $f}]
 }
 foreach file $files {
     puts "== [file tail $file]"
