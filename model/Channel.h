@@ -49,8 +49,8 @@ VEMRA_DECLARE_CHANCOMP(ClsChanDestCon, DEST_CON)
 // environment (stored with the ID ENV_ID).
 class ClsChannel final : public ClsPageObject, public ClsObjectWithModel_ID {
 public:
-  enum e_DirectionType { BOTH = 0, FROM_SOURCE = 1, FROM_DESTINATION = 2 };
-  enum e_DelayType { DELAY = 0, NO_DELAY = 1 };
+  enum e_DirectionType : int { BOTH = 0, FROM_SOURCE = 1, FROM_DESTINATION = 2 };
+  enum e_DelayType : int { DELAY = 0, NO_DELAY = 1 };
   static const int ENV_ID = -100;
 
   ClsChannel(int ModelID, int PageID, e_DelayType Delay, ClsChanName Name, ClsChanSourceSigList SourceSigList,
