@@ -20,44 +20,36 @@ ClsChannel::ClsChannel(int ModelID, int PageID, e_DelayType Delay, e_DirectionTy
       ClsObjectWithModel_ID(ModelID),
       DirectionType(Direction),
       DelayType(Delay),
-      pName(new ClsChanName(std::move(Name))),
-      pSourceSigList(new ClsChanSourceSigList(std::move(SourceSigList))),
-      pSourceCon(new ClsChanSourceCon(std::move(SourceCon))),
-      pDestSigList(new ClsChanDestSigList(std::move(DestSigList))),
-      pDestCon(new ClsChanDestCon(std::move(DestCon))),
+      CompName(std::move(Name)),
+      CompSourceSigList(std::move(SourceSigList)),
+      CompSourceCon(std::move(SourceCon)),
+      CompDestSigList(std::move(DestSigList)),
+      CompDestCon(std::move(DestCon)),
       Coords(Coords.begin(), Coords.end()),
       SourceIsEnv(SourceIsEnv),
       SourceID(SourceIsEnv ? ENV_ID : SourceID),
       DestIsEnv(DestIsEnv),
       DestID(DestIsEnv ? ENV_ID : DestID) {}
 
-ClsChannel::~ClsChannel() {
-  delete pName;
-  delete pSourceSigList;
-  delete pSourceCon;
-  delete pDestSigList;
-  delete pDestCon;
-}
-
 namespace {
-void replace_comp(ClsChanComp* comp, std::string Content, const ClsRecPaS& PaS) {
-  comp->set_content(std::move(Content));
-  comp->get_RecPaS() = PaS;
+void replace_comp(ClsChanComp& comp, std::string Content, const ClsRecPaS& PaS) {
+  comp.set_content(std::move(Content));
+  comp.get_RecPaS() = PaS;
 }
 }  // namespace
 
-void ClsChannel::modify_Comp_Name(std::string Content, const ClsRecPaS& PaS) { replace_comp(pName, std::move(Content), PaS); }
+void ClsChannel::modify_Comp_Name(std::string Content, const ClsRecPaS& PaS) { replace_comp(CompName, std::move(Content), PaS); }
 void ClsChannel::modify_Comp_SourceSigList(std::string Content, const ClsRecPaS& PaS) {
-  replace_comp(pSourceSigList, std::move(Content), PaS);
+  replace_comp(CompSourceSigList, std::move(Content), PaS);
 }
 void ClsChannel::modify_Comp_SourceCon(std::string Content, const ClsRecPaS& PaS) {
-  replace_comp(pSourceCon, std::move(Content), PaS);
+  replace_comp(CompSourceCon, std::move(Content), PaS);
 }
 void ClsChannel::modify_Comp_DestSigList(std::string Content, const ClsRecPaS& PaS) {
-  replace_comp(pDestSigList, std::move(Content), PaS);
+  replace_comp(CompDestSigList, std::move(Content), PaS);
 }
 void ClsChannel::modify_Comp_DestCon(std::string Content, const ClsRecPaS& PaS) {
-  replace_comp(pDestCon, std::move(Content), PaS);
+  replace_comp(CompDestCon, std::move(Content), PaS);
 }
 
 std::string ClsChannel::get_DirectionType_as_String() const {
@@ -92,15 +84,15 @@ void ClsChannel::print() const {
   DebugPrinter::print("Coords: ", false);
   DebugPrinter::print_iList(std::list<int>(Coords.begin(), Coords.end()));
   DebugPrinter::print("ChanNamePaS: ", false);
-  debug_line(pName->get_RecPaS().get_PaS_as_String());
+  debug_line(CompName.get_RecPaS().get_PaS_as_String());
   DebugPrinter::print("ChanSourceSigListPaS: ", false);
-  debug_line(pSourceSigList->get_RecPaS().get_PaS_as_String());
+  debug_line(CompSourceSigList.get_RecPaS().get_PaS_as_String());
   DebugPrinter::print("ChanSourceConPaS: ", false);
-  debug_line(pSourceCon->get_RecPaS().get_PaS_as_String());
+  debug_line(CompSourceCon.get_RecPaS().get_PaS_as_String());
   DebugPrinter::print("ChanDestConPaS: ", false);
-  debug_line(pDestCon->get_RecPaS().get_PaS_as_String());
+  debug_line(CompDestCon.get_RecPaS().get_PaS_as_String());
   DebugPrinter::print("ChanDestSigListPaS: ", false);
-  debug_line(pDestSigList->get_RecPaS().get_PaS_as_String());
+  debug_line(CompDestSigList.get_RecPaS().get_PaS_as_String());
   debug_line("END PRINTING CHANNEL");
 }
 

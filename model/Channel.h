@@ -49,8 +49,8 @@ VEMRA_DECLARE_CHANCOMP(ClsChanDestCon, DEST_CON)
 // environment (stored with the ID ENV_ID).
 class ClsChannel final : public ClsPageObject, public ClsObjectWithModel_ID {
 public:
-  enum e_DirectionType { BOTH = 0, FROM_SOURCE = 1, FROM_DESTINATION = 2 };
-  enum e_DelayType { DELAY = 0, NO_DELAY = 1 };
+  enum e_DirectionType : int { BOTH = 0, FROM_SOURCE = 1, FROM_DESTINATION = 2 };
+  enum e_DelayType : int { DELAY = 0, NO_DELAY = 1 };
   static const int ENV_ID = -100;
 
   ClsChannel(int ModelID, int PageID, e_DelayType Delay, ClsChanName Name, ClsChanSourceSigList SourceSigList,
@@ -60,7 +60,6 @@ public:
              ClsChanSourceSigList SourceSigList, ClsChanSourceCon SourceCon, ClsChanDestSigList DestSigList,
              ClsChanDestCon DestCon, const std::list<int>& Coords, bool SourceIsEnv, int SourceID, bool DestIsEnv,
              int DestID);
-  ~ClsChannel();
   ClsChannel(const ClsChannel&) = delete;
   ClsChannel& operator=(const ClsChannel&) = delete;
 
@@ -87,21 +86,21 @@ public:
   std::string get_SourceID_as_String() const;
   std::string get_DestID_as_String() const;
 
-  std::string get_NameContent() const { return pName->get_content(); }
-  std::string get_SourceSigListContent() const { return pSourceSigList->get_content(); }
-  std::string get_SourceConContent() const { return pSourceCon->get_content(); }
-  std::string get_DestSigListContent() const { return pDestSigList->get_content(); }
-  std::string get_DestConContent() const { return pDestCon->get_content(); }
-  std::list<int> get_NamePas() const { return pName->get_RecPaS().get_PaS_as_IntList(); }
-  std::list<int> get_SourceSigListPas() const { return pSourceSigList->get_RecPaS().get_PaS_as_IntList(); }
-  std::list<int> get_SourceConPas() const { return pSourceCon->get_RecPaS().get_PaS_as_IntList(); }
-  std::list<int> get_DestSigListPas() const { return pDestSigList->get_RecPaS().get_PaS_as_IntList(); }
-  std::list<int> get_DestConPas() const { return pDestCon->get_RecPaS().get_PaS_as_IntList(); }
-  const ClsChanName* get_ChanName() const { return pName; }
-  const ClsChanSourceSigList* get_ChanSourceSigList() const { return pSourceSigList; }
-  const ClsChanSourceCon* get_ChanSourceCon() const { return pSourceCon; }
-  const ClsChanDestSigList* get_ChanDestSigList() const { return pDestSigList; }
-  const ClsChanDestCon* get_ChanDestCon() const { return pDestCon; }
+  std::string get_NameContent() const { return CompName.get_content(); }
+  std::string get_SourceSigListContent() const { return CompSourceSigList.get_content(); }
+  std::string get_SourceConContent() const { return CompSourceCon.get_content(); }
+  std::string get_DestSigListContent() const { return CompDestSigList.get_content(); }
+  std::string get_DestConContent() const { return CompDestCon.get_content(); }
+  std::list<int> get_NamePas() const { return CompName.get_RecPaS().get_PaS_as_IntList(); }
+  std::list<int> get_SourceSigListPas() const { return CompSourceSigList.get_RecPaS().get_PaS_as_IntList(); }
+  std::list<int> get_SourceConPas() const { return CompSourceCon.get_RecPaS().get_PaS_as_IntList(); }
+  std::list<int> get_DestSigListPas() const { return CompDestSigList.get_RecPaS().get_PaS_as_IntList(); }
+  std::list<int> get_DestConPas() const { return CompDestCon.get_RecPaS().get_PaS_as_IntList(); }
+  const ClsChanName* get_ChanName() const { return &CompName; }
+  const ClsChanSourceSigList* get_ChanSourceSigList() const { return &CompSourceSigList; }
+  const ClsChanSourceCon* get_ChanSourceCon() const { return &CompSourceCon; }
+  const ClsChanDestSigList* get_ChanDestSigList() const { return &CompDestSigList; }
+  const ClsChanDestCon* get_ChanDestCon() const { return &CompDestCon; }
 
   void get_Coords_as_IntList(std::list<int>& Out) const { Out.assign(Coords.begin(), Coords.end()); }
   const std::vector<int>& coords_ref() const { return Coords; }
@@ -110,11 +109,12 @@ public:
 private:
   e_DirectionType DirectionType;
   e_DelayType DelayType;
-  ClsChanName* pName;
-  ClsChanSourceSigList* pSourceSigList;
-  ClsChanSourceCon* pSourceCon;
-  ClsChanDestSigList* pDestSigList;
-  ClsChanDestCon* pDestCon;
+  // The five text components, held inline (one allocation per channel).
+  ClsChanName CompName;
+  ClsChanSourceSigList CompSourceSigList;
+  ClsChanSourceCon CompSourceCon;
+  ClsChanDestSigList CompDestSigList;
+  ClsChanDestCon CompDestCon;
   std::vector<int> Coords;  // x1 y1 x2 y2 ... from source to destination
   bool SourceIsEnv;
   int SourceID;

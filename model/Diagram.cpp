@@ -157,7 +157,7 @@ Symbol* Diagram::insert_Symbol(EnumSym::Type Type, int ModelID, int PageID, int 
     debug_error("error in: const Vemra::Symbol * Vemra::Diagram::insert_Symbol(...", "unconsidered symbol type !!!");
     return nullptr;
   }
-  Symbols.append(sym, {group_key(PageID, Type)});
+  Symbols.append(sym);
   Info.set_Info(R::INSERT_OK);
   return sym;
 }
@@ -248,7 +248,7 @@ Symbol* ClsProcessDia::insert_Symbol(EnumSym::Type Type, int ModelID, int PageID
 // ---- channels ------------------------------------------------------------
 
 ClsChannel* Diagram::add_Channel(ClsChannel* chan, ClsMoAccessInfo& Info) {
-  Channels.append(chan, {page_key(chan->get_Page_ID())});
+  Channels.append(chan);
   Info.set_Info(R::INSERT_OK);
   return chan;
 }
@@ -364,7 +364,7 @@ ClsStateMachineSymbol* Diagram::insert_StateMachineSymbol(ClsStateMachineSymbol:
                 "unconsidered Process Symbol Type !!!");
     return nullptr;
   }
-  StateMachineSymbols.append(sym, {page_key(PageID), group_key(PageID, Type)});
+  StateMachineSymbols.append(sym);
   Info.set_Info(R::INSERT_OK);
   return sym;
 }
@@ -426,9 +426,7 @@ void Diagram::delete_StateMachineSymbol(int SymbolID, ClsMoAccessInfo& Info) {
 // ---- flow lines ----------------------------------------------------------
 
 ClsFlowLine* Diagram::add_FlowLine(ClsFlowLine* line) {
-  int page = line->get_Page_ID();
-  FlowLines.append(line, {page_key(page), group_key(page, line->get_DestID_as_Int()),
-                          group_key(page, line->get_SourceID_as_Int())});
+  FlowLines.append(line);
   return line;
 }
 

@@ -17,8 +17,29 @@
 namespace Vemra {
 
 namespace EnumDia {
-enum Type { NONE = 0, SYS_DIA = 1, BLK_DIA = 2, PRO_DIA = 3, BLK_TYPE_DIA = 4, PRO_TYPE_DIA = 5, PROCEDURE_DIA = 6 };
+enum Type : int { NONE = 0, SYS_DIA = 1, BLK_DIA = 2, PRO_DIA = 3, BLK_TYPE_DIA = 4, PRO_TYPE_DIA = 5, PROCEDURE_DIA = 6 };
 }  // namespace EnumDia
+
+// Group keys of the element families (see the stores of Diagram).
+struct SymbolKeys {
+  std::array<std::uint64_t, 1> operator()(const Symbol* s) const {
+    return {group_key(s->get_Page_ID(), s->get_SymbolType())};
+  }
+};
+struct ChannelKeys {
+  std::array<std::uint64_t, 1> operator()(const ClsChannel* c) const { return {group_key(c->get_Page_ID(), 0)}; }
+};
+struct StateMachineSymbolKeys {
+  std::array<std::uint64_t, 2> operator()(const ClsStateMachineSymbol* s) const {
+    return {group_key(s->get_Page_ID(), 0), group_key(s->get_Page_ID(), s->get_SymbolType())};
+  }
+};
+struct FlowLineKeys {
+  std::array<std::uint64_t, 3> operator()(const ClsFlowLine* l) const {
+    int page = l->get_Page_ID();
+    return {group_key(page, 0), group_key(page, l->get_DestID_as_Int()), group_key(page, l->get_SourceID_as_Int())};
+  }
+};
 
 // One diagram of the tree: its elements in four families and its pages.
 // Each family is kept in insertion order and indexed by ID and by page.
@@ -173,10 +194,10 @@ private:
   EnumDia::Type DiagramType;
   // Groups: symbols by (page, kind); state-machine symbols by page and by
   // (page, kind); flow lines by page, (page, destination), (page, source).
-  ElementStore<Symbol, 1> Symbols;
-  ElementStore<ClsChannel, 1> Channels;
-  ElementStore<ClsStateMachineSymbol, 2> StateMachineSymbols;
-  ElementStore<ClsFlowLine, 3> FlowLines;
+  ElementStore<Symbol, 1, SymbolKeys> Symbols;
+  ElementStore<ClsChannel, 1, ChannelKeys> Channels;
+  ElementStore<ClsStateMachineSymbol, 2, StateMachineSymbolKeys> StateMachineSymbols;
+  ElementStore<ClsFlowLine, 3, FlowLineKeys> FlowLines;
   const Symbol* pReferencingSymbol;
   std::string HP_DiagramType;
   std::string HP_Name;

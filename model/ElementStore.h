@@ -18,8 +18,10 @@ inline std::uint64_t group_key(int a, int b) {
 //  - by model ID: the first element of the list with that ID;
 //  - by K group keys (page, page and kind, ...): the elements of one group in
 //    list order, found without visiting the others.
-// The store does not own the elements; the diagram creates and destroys them.
-template <class T, int K>
+// `KeysOf` computes an element's group keys from fields that never change, so
+// they are not stored. The store does not own the elements; the diagram
+// creates and destroys them.
+template <class T, int K, class KeysOf>
 class ElementStore {
 public:
   using Keys = std::array<std::uint64_t, K>;
@@ -37,8 +39,9 @@ public:
 
   std::size_t size() const { return all_.count; }
 
-  void append(T* element, const Keys& keys) {
-    Node* node = new Node{element, keys, {}, {}};
+  void append(T* element) {
+    Keys keys = KeysOf()(element);
+    Node* node = new Node{element, {}, {}};
     link(all_, node, 0);
     for (int k = 0; k < K; ++k) link(groups_[k][keys[k]], node, k + 1);
     int id = element->get_Model_ID();
@@ -119,7 +122,6 @@ public:
 private:
   struct Node {
     T* element;
-    Keys keys;
     std::array<Node*, K + 1> prev;
     std::array<Node*, K + 1> next;
   };
@@ -148,8 +150,9 @@ private:
 
   void unlink_node(Node* n) {
     unlink(all_, n, 0);
+    Keys keys = KeysOf()(n->element);
     for (int k = 0; k < K; ++k) {
-      auto g = groups_[k].find(n->keys[k]);
+      auto g = groups_[k].find(keys[k]);
       unlink(g->second, n, k + 1);
       if (g->second.count == 0) groups_[k].erase(g);
     }

@@ -12,7 +12,7 @@ namespace Vemra {
 // A directed polyline from one state-machine symbol to another of the same diagram.
 class ClsFlowLine : public ClsPageObject, public ClsObjectWithModel_ID {
 public:
-  enum e_FlowLineType { NORMAL = 0, DECISION_ANSWER = 1 };
+  enum e_FlowLineType : int { NORMAL = 0, DECISION_ANSWER = 1 };
 
   ClsFlowLine(int ModelID, int PageID, e_FlowLineType Type, const std::list<int>& Coords, int SourceID, int DestID)
       : ClsPageObject(PageID),

@@ -58,8 +58,8 @@ public:
   int get_y_left_up() const { return y_left_up; }
   int get_width() const { return width; }
   int get_height() const { return height; }
-  int get_x_right_down() const { return x_left_up + width; }
-  int get_y_right_down() const { return y_left_up + height; }
+  int get_x_right_down() const { return wrapping_sum(x_left_up, width); }
+  int get_y_right_down() const { return wrapping_sum(y_left_up, height); }
 
   ClsRecPaS get_PaS() const { return *this; }
   void get_PaS_as_IntList(std::list<int>& out) const;
@@ -68,6 +68,12 @@ public:
   void get_BoundingBox(std::list<int>& out) const;
 
 private:
+  // Any values are stored, so the edge of a huge rectangle wraps around
+  // (two's complement) instead of overflowing.
+  static int wrapping_sum(int a, int b) {
+    return static_cast<int>(static_cast<unsigned>(a) + static_cast<unsigned>(b));
+  }
+
   int x_left_up;
   int y_left_up;
   int width;

@@ -239,6 +239,7 @@ void ClsMoEleMap::print_Map() const {
   for (std::size_t ID = 0; ID < Dense.size(); ++ID)
     if (Dense[ID].get_MoEleBasicType() != BASIC_NONE) print_entry(static_cast<int>(ID), Dense[ID]);
   for (; sparse != Sparse.end(); ++sparse) print_entry(sparse->first, sparse->second);
+  debug_line("END: void Vemra::ClsMoEleMap::print_Map()");
 }
 
 }  // namespace Vemra

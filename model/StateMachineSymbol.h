@@ -10,7 +10,7 @@ namespace Vemra {
 // A symbol of a process or procedure graph: a box with a text.
 class ClsStateMachineSymbol : public ClsPageObject, public ClsObjectWithModel_ID, public ClsRecPaS {
 public:
-  enum e_StateMachineSymbolType {
+  enum e_StateMachineSymbolType : int {
     NONE = 0,
     START = 1,
     STATE = 2,

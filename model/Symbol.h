@@ -10,7 +10,7 @@ namespace Vemra {
 class Diagram;
 
 namespace EnumSym {
-enum Type {
+enum Type : int {
   NONE = 0,
   TEXT_SYM = 1,
   BLK_INST_REF_SYM = 2,

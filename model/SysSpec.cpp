@@ -442,13 +442,13 @@ void SysSpec::get_FlowLinesOfStateMaSym(int SymbolID, bool Incoming, std::list<c
   if (Info.get_Info() != R::GET_ELEMENT_OK) return;
   const ClsStateMachineSymbol* sym = dia->get_StateMachineSymbol(SymbolID, Info);
   if (Info.get_Info() != R::GET_OK) return;
+  // Only the flow lines of the symbol's own page count; a page that is gone
+  // has none.
   int PageID = sym->get_Page_ID();
-  if (!dia->Page_exists(PageID)) {
-    Info.set_Info(R::GET_PAGE_UNKNOWN);
-    return;
+  if (dia->Page_exists(PageID)) {
+    if (Incoming) dia->get_FlowLinesEndingAt(PageID, SymbolID, Lines);
+    else dia->get_FlowLinesStartingAt(PageID, SymbolID, Lines);
   }
-  if (Incoming) dia->get_FlowLinesEndingAt(PageID, SymbolID, Lines);
-  else dia->get_FlowLinesStartingAt(PageID, SymbolID, Lines);
   Info.set_Info(R::GET_OK);
 }
 

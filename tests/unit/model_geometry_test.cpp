@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <set>
+
+#include "model/Diagram.h"
+#include "model_test_helpers.h"
+
+using namespace Vemra;
+
+TEST(ModelGeometry, RectangleKeepsOddValuesAndDerivesEdges) {
+  ClsRecPaS r(-5, 3, 0, 7);
+  EXPECT_EQ(r.get_x_left_up(), -5);
+  EXPECT_EQ(r.get_y_left_up(), 3);
+  EXPECT_EQ(r.get_width(), 0);
+  EXPECT_EQ(r.get_height(), 7);
+  EXPECT_EQ(r.get_x_right_down(), -5);
+  EXPECT_EQ(r.get_y_right_down(), 10);
+
+  ClsRecPaS huge(INT_MAX, INT_MIN, 1, -1);  // edges wrap, no overflow trap
+  EXPECT_EQ(huge.get_x_right_down(), INT_MIN);
+  EXPECT_EQ(huge.get_y_right_down(), INT_MAX);
+}
+
+TEST(ModelGeometry, ListAndTextForms) {
+  ClsRecPaS r(10, 20, 100, 40);
+  std::list<int> out{9, 9, 9, 9, 9, 9};
+  r.get_PaS_as_IntList(out);
+  EXPECT_EQ(out, (std::list<int>{10, 20, 100, 40}));
+  EXPECT_EQ(r.get_PaS_as_IntList(), (std::list<int>{10, 20, 100, 40}));
+  EXPECT_EQ(r.get_PaS_as_String(), "10 20 100 40");
+  EXPECT_EQ(ClsRecPaS(-1, 0, -2, 3).get_PaS_as_String(), "-1 0 -2 3");
+  r.get_BoundingBox(out);
+  EXPECT_EQ(out, (std::list<int>{10, 20, 110, 60}));
+
+  r.set_PaS(1, 2, 3, 4);
+  EXPECT_EQ(r.get_PaS().get_PaS_as_String(), "1 2 3 4");
+  r.set_PaS(ClsRecPaS(5, 6, 7, 8));
+  EXPECT_EQ(r.get_PaS_as_String(), "5 6 7 8");
+  ClsPoint p(3, -4);
+  EXPECT_EQ(p.get_x(), 3);
+  EXPECT_EQ(p.get_y(), -4);
+}
+
+// Every concrete element reports its own kind, and the kinds differ.
+TEST(ModelGeometry, EveryElementClassReportsADistinctKind) {
+  using namespace model_test;
+  SysSpec spec;
+  ClsMoAccessInfo info;
+  std::set<ClsMoEleType::e_MoEle> kinds;
+  kinds.insert(spec.get_SysDia()->get_MoEleType());
+  EXPECT_EQ(spec.get_SysDia()->get_MoEleType(), ClsMoEleType::SysDia);
+
+  for (int k = EnumSym::TEXT_SYM; k <= EnumSym::PROCEDURE_INST_REF_SYM; ++k) {
+    int id = add_symbol(spec, static_cast<EnumSym::Type>(k), 1, 2);
+    const Symbol* sym = spec.get_RecSymbol(id, info);
+    ASSERT_NE(sym, nullptr);
+    kinds.insert(sym->get_MoEleType());
+    if (sym->is_referencing_Symbol()) kinds.insert(sym->get_referenced_Diagram()->get_MoEleType());
+  }
+  int proc = ref_diagram(spec, 12);  // the process reference symbol
+  ASSERT_GT(proc, 0);
+  int page = first_page(spec, proc);
+  for (int k = SM::START; k <= SM::PROCEDURE_RETURN; ++k) {
+    int id = add_sm(spec, static_cast<SM::e_StateMachineSymbolType>(k), proc, page);
+    kinds.insert(spec.get_StateMachineSymbol(id, info)->get_MoEleType());
+  }
+  std::list<const ClsFlowLine*> lines;
+  add_flow(spec, proc, page, 21, 22);  // SM symbols are 21..32
+  add_decision_flow(spec, proc, page, 21, 22);
+  spec.get_FlowLines(proc, page, lines, info);
+  for (const ClsFlowLine* l : lines) kinds.insert(l->get_MoEleType());
+  std::list<const ClsChannel*> chans;
+  add_channel(spec, 1, 2, 3, -1);
+  spec.get_Channels(1, 2, chans, info);
+  kinds.insert(chans.front()->get_MoEleType());
+  kinds.insert(ClsPage(99).get_MoEleType());
+
+  // 4 diagram kinds + 6 symbols + channel + 12 SM symbols + 2 flow lines + page
+  EXPECT_EQ(kinds.size(), 26u);
+  EXPECT_EQ(spec.get_StateMachineSymbol(30, info)->get_MoEleType(), ClsMoEleType::StateMachineSymCallProcedure);
+}
