@@ -136,9 +136,8 @@ public:
 // the process body in the referenced layout.
 struct ProcessModel : PrModel {
   int P = ref(sys(), EnumSym::PRO_INST_REF_SYM, "P");
-  static std::string wrap(const std::string& Body) {
-    return "SYSTEM ROOT;\nPROCESS P REFERENCED;\nENDSYSTEM ROOT;\nPROCESS P;\n" + Body + "ENDPROCESS P;\n";
-  }
+  static inline const std::string HEAD = "SYSTEM ROOT;\nPROCESS P REFERENCED;\nENDSYSTEM ROOT;\nPROCESS P;\n";
+  static std::string wrap(const std::string& Body) { return HEAD + Body + "ENDPROCESS P;\n"; }
 };
 
 }  // namespace sdlpr_test
