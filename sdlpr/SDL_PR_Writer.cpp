@@ -46,31 +46,30 @@ const std::string ClsSDL_PR_Writer::KW_JOIN = "JOIN";
 
 namespace {
 
-// Calls f for every symbol of the kind, page by page in page order.
-template <class F>
-void for_each_Sym(const Diagram* Dia, EnumSym::Type Kind, F f) {
+// Calls f for every element that `query` lists, page by page in page order.
+template <class T, class Query, class F>
+void for_each_OnPages(const Diagram* Dia, Query query, F f) {
   std::list<int> Pages;
   Dia->get_IDsOfPages(Pages);
-  std::list<const Symbol*> Syms;
+  std::list<const T*> Elements;
   for (int PageID : Pages) {
-    Syms.clear();
+    Elements.clear();
     ClsMoAccessInfo Info;
-    Dia->get_Syms(Kind, PageID, Syms, Info);
-    for (const Symbol* Sym : Syms) f(Sym);
+    query(PageID, Elements, Info);
+    for (const T* Element : Elements) f(Element);
   }
 }
 
 template <class F>
+void for_each_Sym(const Diagram* Dia, EnumSym::Type Kind, F f) {
+  for_each_OnPages<Symbol>(
+      Dia, [&](int PageID, auto& Syms, auto& Info) { Dia->get_Syms(Kind, PageID, Syms, Info); }, f);
+}
+
+template <class F>
 void for_each_Channel(const Diagram* Dia, F f) {
-  std::list<int> Pages;
-  Dia->get_IDsOfPages(Pages);
-  std::list<const ClsChannel*> Channels;
-  for (int PageID : Pages) {
-    Channels.clear();
-    ClsMoAccessInfo Info;
-    Dia->get_Channels(PageID, Channels, Info);
-    for (const ClsChannel* Chan : Channels) f(Chan);
-  }
+  for_each_OnPages<ClsChannel>(
+      Dia, [&](int PageID, auto& Channels, auto& Info) { Dia->get_Channels(PageID, Channels, Info); }, f);
 }
 
 bool is_StateMaDiagram(EnumDia::Type Type) { return Type == EnumDia::PRO_DIA || Type == EnumDia::PROCEDURE_DIA; }

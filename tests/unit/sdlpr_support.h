@@ -56,12 +56,19 @@ public:
     expect(Info, ClsMoAccessInfo::PAGE_GET_OK);
     return ID;
   }
-  int sym(int Dia, EnumSym::Type Type, const std::string& Text, int Page = -1) {
+  // Runs one insertion and returns the new ID; a refused insertion throws.
+  template <class F>
+  int inserted(F insert) {
     ClsMoAccessInfo Info;
     int ID = -1;
-    Spec.insert_Symbol(Type, Dia, Page < 0 ? page(Dia) : Page, 0, 0, 10, 10, Text, Info, ID);
+    insert(Info, ID);
     expect(Info, ClsMoAccessInfo::INSERT_OK);
     return ID;
+  }
+  int sym(int Dia, EnumSym::Type Type, const std::string& Text, int Page = -1) {
+    return inserted([&](ClsMoAccessInfo& Info, int& ID) {
+      Spec.insert_Symbol(Type, Dia, Page < 0 ? page(Dia) : Page, 0, 0, 10, 10, Text, Info, ID);
+    });
   }
   // The diagram that a reference symbol stands for.
   int dia_of(int SymID) const {
@@ -70,40 +77,32 @@ public:
   }
   int ref(int Dia, EnumSym::Type Type, const std::string& Name) { return dia_of(sym(Dia, Type, Name)); }
   int chan(int Dia, const ChanDef& D) {
-    ClsMoAccessInfo Info;
-    int ID = -1;
     ClsRecPaS Box(0, 0, 1, 1);
     std::list<int> Coords{0, 0, 5, 5};
-    Spec.insert_Channel(Dia, page(Dia), static_cast<ClsChannel::e_DelayType>(D.Delay),
-                        static_cast<ClsChannel::e_DirectionType>(D.Direction), ClsChanName(D.Name, Box),
-                        ClsChanSourceSigList(D.SourceSigs, Box), ClsChanSourceCon(D.SourceCon, Box),
-                        ClsChanDestSigList(D.DestSigs, Box), ClsChanDestCon(D.DestCon, Box), Coords, D.Source == ENV,
-                        D.Source, D.Dest == ENV, D.Dest, Info, ID);
-    expect(Info, ClsMoAccessInfo::INSERT_OK);
-    return ID;
+    return inserted([&](ClsMoAccessInfo& Info, int& ID) {
+      Spec.insert_Channel(Dia, page(Dia), static_cast<ClsChannel::e_DelayType>(D.Delay),
+                          static_cast<ClsChannel::e_DirectionType>(D.Direction), ClsChanName(D.Name, Box),
+                          ClsChanSourceSigList(D.SourceSigs, Box), ClsChanSourceCon(D.SourceCon, Box),
+                          ClsChanDestSigList(D.DestSigs, Box), ClsChanDestCon(D.DestCon, Box), Coords,
+                          D.Source == ENV, D.Source, D.Dest == ENV, D.Dest, Info, ID);
+    });
   }
   int sm(int Dia, SM::e_StateMachineSymbolType Type, const std::string& Text, int Page = -1) {
-    ClsMoAccessInfo Info;
-    int ID = -1;
-    Spec.insert_StateMachineSymbol(Type, Dia, Page < 0 ? page(Dia) : Page, 0, 0, 10, 10, Text, Info, ID);
-    expect(Info, ClsMoAccessInfo::INSERT_OK);
-    return ID;
+    return inserted([&](ClsMoAccessInfo& Info, int& ID) {
+      Spec.insert_StateMachineSymbol(Type, Dia, Page < 0 ? page(Dia) : Page, 0, 0, 10, 10, Text, Info, ID);
+    });
   }
-  int flow(int Dia, int From, int To) {
-    ClsMoAccessInfo Info;
-    int ID = -1;
+  int flow(int Dia, int From, int To) { return line(Dia, From, To, nullptr); }
+  int answer(int Dia, int From, int To, const std::string& Text) { return line(Dia, From, To, &Text); }
+  // A flow line, or a decision flow line when an answer text is given.
+  int line(int Dia, int From, int To, const std::string* Answer) {
     std::list<int> Coords{0, 0, 1, 1};
-    Spec.insert_FlowLine(Dia, page(Dia), Coords, From, To, Info, ID);
-    expect(Info, ClsMoAccessInfo::INSERT_OK);
-    return ID;
-  }
-  int answer(int Dia, int From, int To, const std::string& Text) {
-    ClsMoAccessInfo Info;
-    int ID = -1;
-    std::list<int> Coords{0, 0, 1, 1};
-    Spec.insert_DecisionFlowLine(Dia, page(Dia), Coords, From, To, Text, ClsRecPaS(0, 0, 1, 1), Info, ID);
-    expect(Info, ClsMoAccessInfo::INSERT_OK);
-    return ID;
+    return inserted([&](ClsMoAccessInfo& Info, int& ID) {
+      if (Answer)
+        Spec.insert_DecisionFlowLine(Dia, page(Dia), Coords, From, To, *Answer, ClsRecPaS(0, 0, 1, 1), Info, ID);
+      else
+        Spec.insert_FlowLine(Dia, page(Dia), Coords, From, To, Info, ID);
+    });
   }
   void name_sys(const std::string& Name) {
     ClsMoAccessInfo Info;
