@@ -162,16 +162,14 @@ TEST(SdlPrChannels, DirectionsAndConnections) {
             "PROCESS X;\nENDPROCESS X;\nPROCESS Y;\nENDPROCESS Y;\nENDBLOCK B;\nENDSYSTEM ROOT;\n");
 }
 
-TEST(SdlPrErrors, BadChannelKindsStopAtTheirPlace) {
+// (A delay kind outside 0 and 1 cannot be stored: the model's delay kinds
+// hold no other value.)
+TEST(SdlPrErrors, UnknownDirectionStopsAfterTheHeaderLine) {
   PrModel m;
   ChanDef c;
   c.Name = "c";
   int ID = m.chan(m.sys(), c);
   ClsMoAccessInfo Info;
-  m.Spec.modify_Chan_DelayType(ID, static_cast<ClsChannel::e_DelayType>(2), Info);
-  EXPECT_THROW(m.generate(false), ClsSDL_PR_Writer_UnspecifiedError);
-  EXPECT_EQ(m.Written, "SYSTEM ROOT;\n");
-  m.Spec.modify_Chan_DelayType(ID, ClsChannel::DELAY, Info);
   m.Spec.modify_Chan_DirectionType(ID, static_cast<ClsChannel::e_DirectionType>(3), Info);
   EXPECT_THROW(m.generate(false), ClsSDL_PR_Writer_UnspecifiedError);
   EXPECT_EQ(m.Written, "SYSTEM ROOT;\nCHANNEL c DELAY\n");
