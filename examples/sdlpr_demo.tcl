@@ -1,4 +1,4 @@
-# Writes the example specification as SDL/PR text in both layouts, prints the
+# Writes the example model as SDL/PR text in both layouts, prints the
 # referenced one, then shows how an incomplete state machine is reported:
 # the generation names the symbol, its page and its diagram.
 #

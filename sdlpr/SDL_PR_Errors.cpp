@@ -4,7 +4,7 @@
 
 namespace Vemra {
 
-ClsSDL_PR_Writer_StateMaSymError::ClsSDL_PR_Writer_StateMaSymError(const SysSpec* Spec,
+ClsSDL_PR_Writer_StateMaSymError::ClsSDL_PR_Writer_StateMaSymError(const SysSpec* Model,
                                                                    const ClsStateMachineSymbol* Sym,
                                                                    e_StateMaErrorType Type)
     : ClsSDL_PR_Writer_ErrorReporter(STATEMA_SYM_ERROR),
@@ -13,7 +13,7 @@ ClsSDL_PR_Writer_StateMaSymError::ClsSDL_PR_Writer_StateMaSymError(const SysSpec
       DiagramID(-1),
       StateMaErrorType(Type) {
   ClsMoAccessInfo ignored;
-  DiagramID = Spec->get_EnclosingDiagramID(Symbol_ID, ignored);
+  DiagramID = Model->get_EnclosingDiagramID(Symbol_ID, ignored);
 }
 
 std::string ClsSDL_PR_Writer_StateMaSymError::get_StateMaErrorText(e_StateMaErrorType Type) {

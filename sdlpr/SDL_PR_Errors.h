@@ -34,7 +34,7 @@ class ClsSDL_PR_Writer_StateMaSymError : public ClsSDL_PR_Writer_ErrorReporter {
 public:
   enum e_StateMaErrorType { SMS_NONE = 0, SMS_ILLEGAL_START_STATE = 1, SMS_TRANSITION_NOT_COMPLETE = 2 };
 
-  ClsSDL_PR_Writer_StateMaSymError(const SysSpec* Spec, const ClsStateMachineSymbol* Sym, e_StateMaErrorType Type);
+  ClsSDL_PR_Writer_StateMaSymError(const SysSpec* Model, const ClsStateMachineSymbol* Sym, e_StateMaErrorType Type);
 
   e_StateMaErrorType get_StateMaErrorType() const { return StateMaErrorType; }
   int get_Symbol_ID() const { return Symbol_ID; }

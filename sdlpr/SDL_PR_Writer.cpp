@@ -91,16 +91,16 @@ void ClsSDL_PR_Writer::close_Stream() {
   FileName.clear();
 }
 
-void ClsSDL_PR_Writer::write_SysSpec(const SysSpec* Spec, const std::string& Name, bool Nested) {
+void ClsSDL_PR_Writer::write_SysSpec(const SysSpec* Model, const std::string& Name, bool Nested) {
   close_Stream();
-  if (!Spec) throw ClsSDL_PR_Writer_UnspecifiedError();
+  if (!Model) throw ClsSDL_PR_Writer_UnspecifiedError();
   FileName = Name;
   pStream = new std::ofstream(FileName, std::ios::out);
   if (pStream->fail()) throw ClsSDL_PR_Writer_UnspecifiedError();
   pStream->exceptions(std::ios::badbit | std::ios::failbit | std::ios::eofbit);
   reset_Helper();
-  pSysSpec = Spec;
-  write_Dia(Spec->get_SysDia(), Nested);
+  pSysSpec = Model;
+  write_Dia(Model->get_SysDia(), Nested);
   pStream->close();
   if (pStream->fail()) throw ClsSDL_PR_Writer_UnspecifiedError();
 }

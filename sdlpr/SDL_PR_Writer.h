@@ -12,7 +12,7 @@
 
 namespace Vemra {
 
-// Writes a whole system specification as SDL/PR text: one definition per
+// Writes a whole system model (SysSpec) as SDL/PR text: one definition per
 // diagram, either with reference lines and the referenced definitions after
 // the referring one (nested flag false) or with every definition written in
 // full inside its parent (nested flag true). Only reads the model. One writer
@@ -72,7 +72,7 @@ public:
   // Generates the complete file. A file that cannot be opened or closed
   // throws ClsSDL_PR_Writer_UnspecifiedError; lines written before a failure
   // stay in the file.
-  void write_SysSpec(const SysSpec* Spec, const std::string& FileName, bool Nested);
+  void write_SysSpec(const SysSpec* Model, const std::string& FileName, bool Nested);
 
   // One diagram's definition (with, in either layout, those it references).
   void write_Dia(const Diagram* Dia, bool Nested);

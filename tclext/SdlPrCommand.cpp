@@ -1,4 +1,4 @@
-// The Tcl command that writes the current specification as SDL/PR text and
+// The Tcl command that writes the current system model as SDL/PR text and
 // reports the outcome in the result array under its own keys.
 #include <string>
 
@@ -48,10 +48,10 @@ int save_SDL_PR(ClientData, Tcl_Interp* interp, int argc, const char* argv[]) {
     return TCL_ERROR;
   }
   if (clear_MAR_ARR(interp) != TCL_OK) return TCL_ERROR;
-  const SysSpec* Spec = AppVars.get_SysSpec();
-  if (!Spec) return report_NotSpecified(interp);
+  const SysSpec* Model = AppVars.get_SysSpec();
+  if (!Model) return report_NotSpecified(interp);
   try {
-    Writer.write_SysSpec(Spec, argv[1], std::string(argv[2]) == "true");
+    Writer.write_SysSpec(Model, argv[1], std::string(argv[2]) == "true");
   } catch (const ClsSDL_PR_Writer_StateMaSymError& Error) {
     return report_StateMaError(interp, Error);
   } catch (const ClsSDL_PR_Writer_ErrorReporter&) {

@@ -111,7 +111,7 @@ TEST(SdlPrStateMachine, ProcedureBody) {
   int P = m.ref(m.sys(), EnumSym::PRO_INST_REF_SYM, "P");
   int Pr = m.ref(P, EnumSym::PROCEDURE_INST_REF_SYM, "Pr");
   ClsMoAccessInfo Info;
-  m.Spec.modify_ProcedureDiaFormalParameters(Pr, "FPAR x INTEGER", Info);
+  m.Model.modify_ProcedureDiaFormalParameters(Pr, "FPAR x INTEGER", Info);
   int start = m.sm(Pr, SM::PROCEDURE_START_STATE, "");
   int wait = m.sm(Pr, SM::STATE, "W");
   int in = m.sm(Pr, SM::INPUT, "i");
@@ -127,13 +127,13 @@ TEST(SdlPrStateMachineErrors, TransitionsThatDoNotEnd) {
   {  // an output without outgoing line, on a second page
     ProcessModel m;
     ClsMoAccessInfo Info;
-    m.Spec.append_NewPage(m.P, Info);
-    int page2 = m.Spec.get_LastPageID(m.P, Info);
+    m.Model.append_NewPage(m.P, Info);
+    int page2 = m.Model.get_LastPageID(m.P, Info);
     int start = m.sm(m.P, SM::START, "", page2);
     int out = m.sm(m.P, SM::OUTPUT, "o", page2);
     std::list<int> Coords{0, 0, 1, 1};
     int ID;
-    m.Spec.insert_FlowLine(m.P, page2, Coords, start, out, Info, ID);
+    m.Model.insert_FlowLine(m.P, page2, Coords, start, out, Info, ID);
     Outcome o = run(m);
     EXPECT_EQ(o.Type, SMError::SMS_TRANSITION_NOT_COMPLETE);
     EXPECT_EQ(o.Symbol, out);
@@ -362,7 +362,7 @@ TEST(SdlPrStateMachineDepth, RandomGraphsMatchTheRecursiveWalk) {
       head += "PROCEDURE Pr REFERENCED;\nENDPROCESS P;\nPROCEDURE Pr;\nformal parameters;\n";
       tail = "ENDPROCEDURE Pr;\n";
     }
-    RecursiveWalk ref(m.Spec, procedure);
+    RecursiveWalk ref(m.Model, procedure);
     int refType = -1, refSymbol = -1;
     try {
       ref.body(Dia);

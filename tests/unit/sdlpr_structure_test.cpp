@@ -70,9 +70,9 @@ TEST(SdlPrDocument, TextsAreWrittenVerbatim) {
 TEST(SdlPrDocument, SymbolsAreTakenPageByPageAndKindByKind) {
   PrModel m;
   ClsMoAccessInfo Info;
-  m.Spec.append_NewPage(m.sys(), Info);
+  m.Model.append_NewPage(m.sys(), Info);
   ClsPageManager::e_PageIndex Index;
-  int page2 = m.Spec.get_NextPageID(m.sys(), m.page(m.sys()), Index, Info);
+  int page2 = m.Model.get_NextPageID(m.sys(), m.page(m.sys()), Index, Info);
   m.sym(m.sys(), EnumSym::PRO_INST_REF_SYM, "Pa", page2);
   m.sym(m.sys(), EnumSym::TEXT_SYM, "t2", page2);
   m.sym(m.sys(), EnumSym::BLK_INST_REF_SYM, "Bb", page2);
@@ -103,7 +103,7 @@ TEST(SdlPrDocument, ProcessAndProcedureFrames) {
   c.DestSigs = "";
   m.chan(P, c);
   ClsMoAccessInfo Info;
-  m.Spec.modify_ProcedureDiaFormalParameters(Proc, "", Info);
+  m.Model.modify_ProcedureDiaFormalParameters(Proc, "", Info);
   m.sym(Proc, EnumSym::TEXT_SYM, "DCL y;");
   // A procedure reference inside a procedure is not visited.
   m.ref(Proc, EnumSym::PROCEDURE_INST_REF_SYM, "Inner");
@@ -170,7 +170,7 @@ TEST(SdlPrErrors, UnknownDirectionStopsAfterTheHeaderLine) {
   c.Name = "c";
   int ID = m.chan(m.sys(), c);
   ClsMoAccessInfo Info;
-  m.Spec.modify_Chan_DirectionType(ID, static_cast<ClsChannel::e_DirectionType>(3), Info);
+  m.Model.modify_Chan_DirectionType(ID, static_cast<ClsChannel::e_DirectionType>(3), Info);
   EXPECT_THROW(m.generate(false), ClsSDL_PR_Writer_UnspecifiedError);
   EXPECT_EQ(m.Written, "SYSTEM ROOT;\nCHANNEL c DELAY\n");
 }
@@ -183,7 +183,7 @@ TEST(SdlPrErrors, ChannelEndWithoutSymbolStopsTheGeneration) {
   c.Dest = S;
   m.chan(m.sys(), c);
   ClsMoAccessInfo Info;
-  m.Spec.delete_Symbol(S, Info);
+  m.Model.delete_Symbol(S, Info);
   expect(Info, ClsMoAccessInfo::DELETE_OK);
   EXPECT_THROW(m.generate(false), ClsSDL_PR_Writer_UnspecifiedError);
   EXPECT_EQ(m.Written, "SYSTEM ROOT;\nCHANNEL c DELAY\n");
@@ -192,18 +192,18 @@ TEST(SdlPrErrors, ChannelEndWithoutSymbolStopsTheGeneration) {
 TEST(SdlPrErrors, FileProblemsAndMisuse) {
   PrModel m;
   ClsSDL_PR_Writer w;
-  EXPECT_THROW(w.write_SysSpec(&m.Spec, "/nonexistent-dir/x.pr", false), ClsSDL_PR_Writer_UnspecifiedError);
-  EXPECT_THROW(w.write_SysSpec(&m.Spec, ::testing::TempDir(), false), ClsSDL_PR_Writer_UnspecifiedError);
+  EXPECT_THROW(w.write_SysSpec(&m.Model, "/nonexistent-dir/x.pr", false), ClsSDL_PR_Writer_UnspecifiedError);
+  EXPECT_THROW(w.write_SysSpec(&m.Model, ::testing::TempDir(), false), ClsSDL_PR_Writer_UnspecifiedError);
   EXPECT_THROW(w.write_SysSpec(nullptr, temp_Path("null.pr"), false), ClsSDL_PR_Writer_UnspecifiedError);
   // A full device fails on a write or at the close: the stream's own failure.
   if (std::ifstream("/dev/full").good()) {
     m.sym(m.sys(), EnumSym::TEXT_SYM, std::string(1 << 20, 'x'));
-    EXPECT_THROW(w.write_SysSpec(&m.Spec, "/dev/full", false), std::ios_base::failure);
+    EXPECT_THROW(w.write_SysSpec(&m.Model, "/dev/full", false), std::ios_base::failure);
   }
   // Writing outside a generation has no stream.
   ClsSDL_PR_Writer fresh;
   EXPECT_THROW(fresh.write_StringBlockToFile("x", true), ClsSDL_PR_Writer_UnspecifiedError);
-  EXPECT_THROW(fresh.write_HL_InstDia(m.Spec.get_SysDia(), false),
+  EXPECT_THROW(fresh.write_HL_InstDia(m.Model.get_SysDia(), false),
                ClsSDL_PR_Writer_UnspecifiedError);
 }
 
@@ -212,9 +212,9 @@ TEST(SdlPrErrors, OnlyInstanceDiagramsAreWritten) {
   int P = m.ref(m.sys(), EnumSym::PRO_INST_REF_SYM, "P");
   std::string path = temp_Path("kinds.pr");
   ClsSDL_PR_Writer w;
-  w.write_SysSpec(&m.Spec, path, false);  // opens a stream for the calls below
+  w.write_SysSpec(&m.Model, path, false);  // opens a stream for the calls below
   ClsMoAccessInfo Info;
-  EXPECT_THROW(w.write_HL_InstDia(m.Spec.get_Diagram(P, Info), false), ClsSDL_PR_Writer_UnspecifiedError);
+  EXPECT_THROW(w.write_HL_InstDia(m.Model.get_Diagram(P, Info), false), ClsSDL_PR_Writer_UnspecifiedError);
   std::remove(path.c_str());
 }
 
@@ -237,10 +237,10 @@ TEST(SdlPrHelper, LabelsCountFromZeroPerGeneration) {
 TEST(SdlPrHelper, ErrorObjectsNameSymbolPageAndDiagram) {
   ProcessModel m;
   ClsMoAccessInfo Info;
-  m.Spec.append_NewPage(m.P, Info);
-  int page2 = m.Spec.get_LastPageID(m.P, Info);
+  m.Model.append_NewPage(m.P, Info);
+  int page2 = m.Model.get_LastPageID(m.P, Info);
   int out = m.sm(m.P, SM::OUTPUT, "o", page2);
-  ClsSDL_PR_Writer_StateMaSymError e(&m.Spec, m.Spec.get_StateMachineSymbol(out, Info),
+  ClsSDL_PR_Writer_StateMaSymError e(&m.Model, m.Model.get_StateMachineSymbol(out, Info),
                                      ClsSDL_PR_Writer_StateMaSymError::SMS_TRANSITION_NOT_COMPLETE);
   EXPECT_EQ(e.get_ErrorType(), ClsSDL_PR_Writer_ErrorReporter::STATEMA_SYM_ERROR);
   EXPECT_EQ(e.get_Symbol_ID(), out);
@@ -262,8 +262,8 @@ TEST(SdlPrDocument, SecondGenerationStartsAfresh) {
   m.flow(m.P, s, st);
   ClsSDL_PR_Writer w;
   std::string a = temp_Path("a.pr"), b = temp_Path("b.pr");
-  w.write_SysSpec(&m.Spec, a, false);
-  w.write_SysSpec(&m.Spec, b, false);
+  w.write_SysSpec(&m.Model, a, false);
+  w.write_SysSpec(&m.Model, b, false);
   EXPECT_EQ(read_File(a), read_File(b));
   EXPECT_EQ(read_File(b), ProcessModel::wrap("START ;\ngrst1 :\nNEXTSTATE S;\nSTATE S;\nJOIN grst1;\n"));
   std::remove(a.c_str());
@@ -339,7 +339,7 @@ TEST(SdlPrDepth, RandomTreesMatchTheRecursiveLayout) {
     }
     for (bool nested : {false, true}) {
       std::string expected;
-      reference_Layout(m.Spec.get_SysDia(), nested, expected);
+      reference_Layout(m.Model.get_SysDia(), nested, expected);
       EXPECT_EQ(m.generate(nested), expected) << "seed " << seed << " nested " << nested;
     }
   }

@@ -43,16 +43,16 @@ struct ChanDef {
   int Dest = ENV;
 };
 
-// A specification built through the model operations, on the first page of
+// A system model built through the model operations, on the first page of
 // each diagram unless a page is given.
 class PrModel {
 public:
-  SysSpec Spec;
+  SysSpec Model;
 
-  int sys() const { return Spec.get_System_Model_ID(); }
+  int sys() const { return Model.get_System_Model_ID(); }
   int page(int Dia) const {
     ClsMoAccessInfo Info;
-    int ID = Spec.get_FirstPageID(Dia, Info);
+    int ID = Model.get_FirstPageID(Dia, Info);
     expect(Info, ClsMoAccessInfo::PAGE_GET_OK);
     return ID;
   }
@@ -67,20 +67,20 @@ public:
   }
   int sym(int Dia, EnumSym::Type Type, const std::string& Text, int Page = -1) {
     return inserted([&](ClsMoAccessInfo& Info, int& ID) {
-      Spec.insert_Symbol(Type, Dia, Page < 0 ? page(Dia) : Page, 0, 0, 10, 10, Text, Info, ID);
+      Model.insert_Symbol(Type, Dia, Page < 0 ? page(Dia) : Page, 0, 0, 10, 10, Text, Info, ID);
     });
   }
   // The diagram that a reference symbol stands for.
   int dia_of(int SymID) const {
     ClsMoAccessInfo Info;
-    return Spec.get_RecSymbol(SymID, Info)->get_referenced_Diagram_Model_ID();
+    return Model.get_RecSymbol(SymID, Info)->get_referenced_Diagram_Model_ID();
   }
   int ref(int Dia, EnumSym::Type Type, const std::string& Name) { return dia_of(sym(Dia, Type, Name)); }
   int chan(int Dia, const ChanDef& D) {
     ClsRecPaS Box(0, 0, 1, 1);
     std::list<int> Coords{0, 0, 5, 5};
     return inserted([&](ClsMoAccessInfo& Info, int& ID) {
-      Spec.insert_Channel(Dia, page(Dia), static_cast<ClsChannel::e_DelayType>(D.Delay),
+      Model.insert_Channel(Dia, page(Dia), static_cast<ClsChannel::e_DelayType>(D.Delay),
                           static_cast<ClsChannel::e_DirectionType>(D.Direction), ClsChanName(D.Name, Box),
                           ClsChanSourceSigList(D.SourceSigs, Box), ClsChanSourceCon(D.SourceCon, Box),
                           ClsChanDestSigList(D.DestSigs, Box), ClsChanDestCon(D.DestCon, Box), Coords,
@@ -89,7 +89,7 @@ public:
   }
   int sm(int Dia, SM::e_StateMachineSymbolType Type, const std::string& Text, int Page = -1) {
     return inserted([&](ClsMoAccessInfo& Info, int& ID) {
-      Spec.insert_StateMachineSymbol(Type, Dia, Page < 0 ? page(Dia) : Page, 0, 0, 10, 10, Text, Info, ID);
+      Model.insert_StateMachineSymbol(Type, Dia, Page < 0 ? page(Dia) : Page, 0, 0, 10, 10, Text, Info, ID);
     });
   }
   int flow(int Dia, int From, int To) { return line(Dia, From, To, nullptr); }
@@ -99,14 +99,14 @@ public:
     std::list<int> Coords{0, 0, 1, 1};
     return inserted([&](ClsMoAccessInfo& Info, int& ID) {
       if (Answer)
-        Spec.insert_DecisionFlowLine(Dia, page(Dia), Coords, From, To, *Answer, ClsRecPaS(0, 0, 1, 1), Info, ID);
+        Model.insert_DecisionFlowLine(Dia, page(Dia), Coords, From, To, *Answer, ClsRecPaS(0, 0, 1, 1), Info, ID);
       else
-        Spec.insert_FlowLine(Dia, page(Dia), Coords, From, To, Info, ID);
+        Model.insert_FlowLine(Dia, page(Dia), Coords, From, To, Info, ID);
     });
   }
   void name_sys(const std::string& Name) {
     ClsMoAccessInfo Info;
-    Spec.modify_SysDiaName(Name, Info);
+    Model.modify_SysDiaName(Name, Info);
   }
   // Generates into a temporary file and returns its content; generation
   // errors propagate after the content is readable in `Written`.
@@ -115,7 +115,7 @@ public:
     // The writer closes the file when it goes, also after a failure.
     auto run = [&] {
       ClsSDL_PR_Writer Writer;
-      Writer.write_SysSpec(&Spec, Path, Nested);
+      Writer.write_SysSpec(&Model, Path, Nested);
     };
     try {
       run();
