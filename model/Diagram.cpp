@@ -247,24 +247,15 @@ Symbol* ClsProcessDia::insert_Symbol(EnumSym::Type Type, int ModelID, int PageID
 
 // ---- channels ------------------------------------------------------------
 
-ClsChannel* Diagram::add_Channel(ClsChannel* chan, ClsMoAccessInfo& Info) {
-  Channels.append(chan);
-  Info.set_Info(R::INSERT_OK);
-  return chan;
-}
-
+// The form without a direction makes a channel of both directions.
 ClsChannel* Diagram::insert_Channel(int ModelID, int PageID, ClsChannel::e_DelayType Delay, ClsChanName Name,
                                     ClsChanSourceSigList SourceSigList, ClsChanSourceCon SourceCon,
                                     ClsChanDestSigList DestSigList, ClsChanDestCon DestCon, std::list<int>& Coords,
                                     bool SourceIsEnv, int SourceID, bool DestIsEnv, int DestID,
                                     ClsMoAccessInfo& Info) {
-  if (!PageManager.Page_exists(PageID)) {
-    Info.set_Info(R::INSERT_PAGE_UNKNOWN);
-    return nullptr;
-  }
-  return add_Channel(new ClsChannel(ModelID, PageID, Delay, Name, SourceSigList, SourceCon, DestSigList, DestCon,
-                                    Coords, SourceIsEnv, SourceID, DestIsEnv, DestID),
-                     Info);
+  return Diagram::insert_Channel(ModelID, PageID, Delay, ClsChannel::BOTH, std::move(Name), std::move(SourceSigList),
+                                 std::move(SourceCon), std::move(DestSigList), std::move(DestCon), Coords, SourceIsEnv,
+                                 SourceID, DestIsEnv, DestID, Info);
 }
 
 ClsChannel* Diagram::insert_Channel(int ModelID, int PageID, ClsChannel::e_DelayType Delay,
@@ -277,9 +268,12 @@ ClsChannel* Diagram::insert_Channel(int ModelID, int PageID, ClsChannel::e_Delay
     Info.set_Info(R::INSERT_PAGE_UNKNOWN);
     return nullptr;
   }
-  return add_Channel(new ClsChannel(ModelID, PageID, Delay, Direction, Name, SourceSigList, SourceCon, DestSigList,
-                                    DestCon, Coords, SourceIsEnv, SourceID, DestIsEnv, DestID),
-                     Info);
+  ClsChannel* chan = new ClsChannel(ModelID, PageID, Delay, Direction, std::move(Name), std::move(SourceSigList),
+                                    std::move(SourceCon), std::move(DestSigList), std::move(DestCon), Coords,
+                                    SourceIsEnv, SourceID, DestIsEnv, DestID);
+  Channels.append(chan);
+  Info.set_Info(R::INSERT_OK);
+  return chan;
 }
 
 const ClsChannel* Diagram::get_Channel(int ChannelID, ClsMoAccessInfo& Info) const {

@@ -187,7 +187,6 @@ protected:
 
 private:
   void destroy_Contents();
-  ClsChannel* add_Channel(ClsChannel* chan, ClsMoAccessInfo& Info);
   ClsFlowLine* add_FlowLine(ClsFlowLine* line);
   void collect_OwnIDs(std::vector<int>& IDs, std::vector<const Diagram*>& Pending) const;
 

@@ -477,8 +477,9 @@ void SysSpec::delete_StateMachineSymbol(int SymbolID, ClsMoAccessInfo& Info) {
 
 // ---- flow lines ----------------------------------------------------------------------------
 
-void SysSpec::insert_FlowLine(int DiagramID, int PageID, std::list<int>& Coords, int SourceID, int DestID,
-                              ClsMoAccessInfo& Info, int& NewID) {
+template <class F>
+void SysSpec::insert_FlowLineChecked(int DiagramID, int SourceID, int DestID, ClsMoAccessInfo& Info, int& NewID,
+                                     F insert) {
   Diagram* dia = pMap->find_MoEle(DiagramID, ClsMoEleMap::ACCESS_INSERT, Info);
   if (Info.get_Info() != R::INSERT_OK) return;
   dia->get_StateMachineSymbol(SourceID, Info);
@@ -492,34 +493,26 @@ void SysSpec::insert_FlowLine(int DiagramID, int PageID, std::list<int>& Coords,
     return;
   }
   int LineID = pMap->get_ID();
-  ClsFlowLine* line = dia->insert_FlowLine(LineID, PageID, Coords, SourceID, DestID, Info);
+  ClsFlowLine* line = insert(*dia, LineID);
   if (Info.get_Info() != R::INSERT_OK) return;
   NewID = LineID;
   pMap->add_MoEle(line, dia);
   Info.set_Info(R::INSERT_OK);
 }
 
+void SysSpec::insert_FlowLine(int DiagramID, int PageID, std::list<int>& Coords, int SourceID, int DestID,
+                              ClsMoAccessInfo& Info, int& NewID) {
+  insert_FlowLineChecked(DiagramID, SourceID, DestID, Info, NewID, [&](Diagram& d, int LineID) {
+    return d.insert_FlowLine(LineID, PageID, Coords, SourceID, DestID, Info);
+  });
+}
+
 void SysSpec::insert_DecisionFlowLine(int DiagramID, int PageID, std::list<int>& Coords, int SourceID, int DestID,
                                       const std::string& Content, const ClsRecPaS& PaS, ClsMoAccessInfo& Info,
                                       int& NewID) {
-  Diagram* dia = pMap->find_MoEle(DiagramID, ClsMoEleMap::ACCESS_INSERT, Info);
-  if (Info.get_Info() != R::INSERT_OK) return;
-  dia->get_StateMachineSymbol(SourceID, Info);
-  if (Info.get_Info() != R::GET_OK) {
-    Info.set_Info(R::INSERT_FLOWLINE_SOURCE_UNKNOWN);
-    return;
-  }
-  dia->get_StateMachineSymbol(DestID, Info);
-  if (Info.get_Info() != R::GET_OK) {
-    Info.set_Info(R::INSERT_FLOWLINE_DEST_UNKNOWN);
-    return;
-  }
-  int LineID = pMap->get_ID();
-  ClsFlowLine* line = dia->insert_DecisionFlowLine(LineID, PageID, Coords, SourceID, DestID, Content, PaS, Info);
-  if (Info.get_Info() != R::INSERT_OK) return;
-  NewID = LineID;
-  pMap->add_MoEle(line, dia);
-  Info.set_Info(R::INSERT_OK);
+  insert_FlowLineChecked(DiagramID, SourceID, DestID, Info, NewID, [&](Diagram& d, int LineID) {
+    return d.insert_DecisionFlowLine(LineID, PageID, Coords, SourceID, DestID, Content, PaS, Info);
+  });
 }
 
 void SysSpec::get_FlowLines(int DiagramID, int PageID, std::list<const ClsFlowLine*>& Lines,

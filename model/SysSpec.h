@@ -124,6 +124,10 @@ private:
   void modify(int ElementID, ClsMoAccessInfo& Info, F change);
   template <class F>
   void remove(int ElementID, ClsMoAccessInfo& Info, F erase);
+  // Flow line insertion: the diagram look-up and the checks of both ends,
+  // then `insert(diagram, newID)`.
+  template <class F>
+  void insert_FlowLineChecked(int DiagramID, int SourceID, int DestID, ClsMoAccessInfo& Info, int& NewID, F insert);
   void unregister(const std::vector<int>& IDs);
   void get_FlowLinesOfStateMaSym(int SymbolID, bool Incoming, std::list<const ClsFlowLine*>& Lines,
                                  ClsMoAccessInfo& Info) const;

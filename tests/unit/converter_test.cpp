@@ -105,6 +105,11 @@ TEST(AccessInfo, ErrorReporterMirrorsTheMessages) {
             "unspecified error");
   EXPECT_EQ(ClsMoAccess_ErrorReporter(ClsMoAccess_ErrorReporter::UNKNOWN_ACCESS_TYPE).get_ErrorType(),
             ClsMoAccess_ErrorReporter::UNKNOWN_ACCESS_TYPE);
+  EXPECT_EQ(ClsMoAccess_ErrorReporter(ClsMoAccess_ErrorReporter::PAGE_DELETE_ONE_PAGE_NEEDED).get_ErrorMessage(),
+            "PAGE-DELETE: one page needed");
+  EXPECT_EQ(ClsMoAccess_ErrorReporter(ClsMoAccess_ErrorReporter::GET_SYMBOL_NOT_IN_LOCATION).get_ErrorMessage(),
+            "GET: requested symbol not part of location");
+  EXPECT_EQ(ClsMoAccess_ErrorReporter(ClsMoAccess_ErrorReporter::NOT_SET).get_ErrorMessage(), "unspecified error");
   // Same order as the outcomes without the eight success values.
   EXPECT_EQ(static_cast<int>(ClsMoAccess_ErrorReporter::UNKNOWN_ACCESS_TYPE),
             static_cast<int>(ClsMoAccessInfo::UNKNOWN_ACCESS_TYPE) - 8);
