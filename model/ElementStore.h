@@ -3,8 +3,9 @@
 
 #include <array>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
+
+#include "model/FlatIndex.h"
 
 namespace Vemra {
 
@@ -37,28 +38,30 @@ public:
     }
   }
 
-  std::size_t size() const { return all_.count; }
+  std::size_t size() const { return size_; }
 
   void append(T* element) {
     Keys keys = KeysOf()(element);
     Node* node = new Node{element, {}, {}};
     link(all_, node, 0);
-    for (int k = 0; k < K; ++k) link(groups_[k][keys[k]], node, k + 1);
-    int id = element->get_Model_ID();
-    if (!by_id_.emplace(id, node).second) ++duplicates_;
+    for (int k = 0; k < K; ++k) link(groups_[k].get_or_create(keys[k]), node, k + 1);
+    ++size_;
+    NodeRef& ref = by_id_.get_or_create(element->get_Model_ID());
+    if (ref.node) ++duplicates_;
+    else ref.node = node;
   }
 
   T* find(int id) const {
-    auto it = by_id_.find(id);
-    return it == by_id_.end() ? nullptr : it->second->element;
+    const NodeRef* ref = by_id_.find(id);
+    return ref ? ref->node->element : nullptr;
   }
 
   // Unlinks the first element with the ID and returns it (null if none).
   T* remove(int id) {
-    auto it = by_id_.find(id);
-    if (it == by_id_.end()) return nullptr;
-    Node* node = it->second;
-    by_id_.erase(it);
+    const NodeRef* ref = by_id_.find(id);
+    if (!ref) return nullptr;
+    Node* node = ref->node;
+    by_id_.erase(id);
     T* element = node->element;
     unlink_node(node);
     if (duplicates_ > 0) reindex(id);
@@ -68,15 +71,15 @@ public:
   // Unlinks every element of group `k` with the key and returns them in list order.
   std::vector<T*> take_group(int k, std::uint64_t key) {
     std::vector<T*> taken;
-    auto g = groups_[k].find(key);
-    if (g == groups_[k].end()) return taken;
+    const Chain* g = groups_[k].find(key);
+    if (!g) return taken;
     std::vector<Node*> nodes;
-    for (Node* n = g->second.head; n; n = n->next[k + 1]) nodes.push_back(n);
+    for (Node* n = g->head; n; n = n->next[k + 1]) nodes.push_back(n);
     for (Node* n : nodes) {
       int id = n->element->get_Model_ID();
-      auto it = by_id_.find(id);
-      bool indexed = it != by_id_.end() && it->second == n;
-      if (indexed) by_id_.erase(it);
+      const NodeRef* ref = by_id_.find(id);
+      bool indexed = ref && ref->node == n;
+      if (indexed) by_id_.erase(id);
       else --duplicates_;
       taken.push_back(n->element);
       unlink_node(n);
@@ -88,7 +91,7 @@ public:
   // Unlinks every element and returns them in list order.
   std::vector<T*> take_all() {
     std::vector<T*> taken;
-    taken.reserve(all_.count);
+    taken.reserve(size_);
     for (Node* n = all_.head; n;) {
       Node* next = n->next[0];
       taken.push_back(n->element);
@@ -96,6 +99,7 @@ public:
       n = next;
     }
     all_ = Chain();
+    size_ = 0;
     for (auto& g : groups_) g.clear();
     by_id_.clear();
     duplicates_ = 0;
@@ -109,14 +113,9 @@ public:
 
   template <class F>
   void for_each_in_group(int k, std::uint64_t key, F f) const {
-    auto g = groups_[k].find(key);
-    if (g == groups_[k].end()) return;
-    for (Node* n = g->second.head; n; n = n->next[k + 1]) f(n->element);
-  }
-
-  std::size_t group_size(int k, std::uint64_t key) const {
-    auto g = groups_[k].find(key);
-    return g == groups_[k].end() ? 0 : g->second.count;
+    const Chain* g = groups_[k].find(key);
+    if (!g) return;
+    for (Node* n = g->head; n; n = n->next[k + 1]) f(n->element);
   }
 
 private:
@@ -128,7 +127,11 @@ private:
   struct Chain {
     Node* head = nullptr;
     Node* tail = nullptr;
-    std::size_t count = 0;
+    bool is_free() const { return head == nullptr; }
+  };
+  struct NodeRef {
+    Node* node = nullptr;
+    bool is_free() const { return node == nullptr; }
   };
 
   static void link(Chain& c, Node* n, int slot) {
@@ -137,7 +140,6 @@ private:
     if (c.tail) c.tail->next[slot] = n;
     else c.head = n;
     c.tail = n;
-    ++c.count;
   }
 
   static void unlink(Chain& c, Node* n, int slot) {
@@ -145,17 +147,17 @@ private:
     else c.head = n->next[slot];
     if (n->next[slot]) n->next[slot]->prev[slot] = n->prev[slot];
     else c.tail = n->prev[slot];
-    --c.count;
   }
 
   void unlink_node(Node* n) {
     unlink(all_, n, 0);
     Keys keys = KeysOf()(n->element);
     for (int k = 0; k < K; ++k) {
-      auto g = groups_[k].find(keys[k]);
-      unlink(g->second, n, k + 1);
-      if (g->second.count == 0) groups_[k].erase(g);
+      Chain* g = groups_[k].find(keys[k]);
+      unlink(*g, n, k + 1);
+      if (g->is_free()) groups_[k].erase(keys[k]);
     }
+    --size_;
     delete n;
   }
 
@@ -164,15 +166,16 @@ private:
   void reindex(int id) {
     for (Node* n = all_.head; n; n = n->next[0])
       if (n->element->get_Model_ID() == id) {
-        by_id_[id] = n;
+        by_id_.get_or_create(id).node = n;
         --duplicates_;
         return;
       }
   }
 
   Chain all_;
-  std::array<std::unordered_map<std::uint64_t, Chain>, K> groups_;
-  std::unordered_map<int, Node*> by_id_;
+  std::size_t size_ = 0;
+  std::array<FlatIndex<std::uint64_t, Chain>, K> groups_;
+  FlatIndex<int, NodeRef> by_id_;
   std::size_t duplicates_ = 0;
 };
 
