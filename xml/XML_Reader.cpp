@@ -137,10 +137,12 @@ void ClsXML_Reader::free_Document() {
 // stream).
 void ClsXML_Reader::read_SysSpec(const std::string& FileName, SysSpec* Spec) {
   std::string Content;
-  std::ifstream File(FileName.c_str(), std::ios_base::in | std::ios_base::binary);
-  if (File) {
-    Content.assign(std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>());
+  try {
+    std::ifstream File(FileName.c_str(), std::ios_base::in | std::ios_base::binary);
+    if (File) Content.assign(std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>());
     if (File.bad()) Content.clear();
+  } catch (const std::ios_base::failure&) {
+    Content.clear();  // e.g. a directory
   }
   pSpec = Spec;
   if (Content.empty() || Content.size() > static_cast<std::size_t>(INT_MAX)) throw E(MSG_PARSING);
