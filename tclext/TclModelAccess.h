@@ -10,6 +10,11 @@
 
 namespace Vemra {
 class SysSpec;
+class Diagram;
+class Symbol;
+class ClsChannel;
+class ClsStateMachineSymbol;
+class ClsFlowLine;
 namespace TclExt {
 namespace TclModelAccess {
 
@@ -24,7 +29,26 @@ int OneDimVarSet(Tcl_Interp* interp, const std::string& arrayName, const std::st
 int TwoDimVarSet(Tcl_Interp* interp, const std::string& arrayName, int id, const std::string& field,
                  const std::string& value);
 void createValListScr(const std::list<int>& values, std::string& out);
+// The model IDs of the elements, in list order.
+void createValListScr(const std::list<const ClsFlowLine*>& elements, std::string& out);
+void createValListScr(const std::list<const ClsChannel*>& elements, std::string& out);
+void createValListScr(const std::list<const Diagram*>& elements, std::string& out);
+void createValListScr(const std::list<const Symbol*>& elements, std::string& out);
+void createValListScr(const std::list<const ClsStateMachineSymbol*>& elements, std::string& out);
+// The coordinate list of a flow line or channel, the position and size of a symbol.
+void createValListScr(const ClsFlowLine* e, std::string& out);
+void createValListScr(const ClsChannel* e, std::string& out);
+void createValListScr(const Symbol* e, std::string& out);
+void createValListScr(const ClsStateMachineSymbol* e, std::string& out);
 void createValListScrForStrings(const std::string& text, std::string& out);
+
+// List writers of the list queries: 0 on success, 1 at the first failed write.
+int write_ReferencedDiagrams_to_Tcl_Interp(Tcl_Interp* interp, std::list<const Diagram*>& list,
+                                           const Diagram* diagram);
+int write_Syms_to_Tcl_Interp(Tcl_Interp* interp, std::list<const Symbol*>& list);
+int write_Channels_to_Tcl_Interp(Tcl_Interp* interp, std::list<const ClsChannel*>& list);
+int write_StateMachineSyms_to_Tcl_Interp(Tcl_Interp* interp, std::list<const ClsStateMachineSymbol*>& list);
+int write_FlowLines_to_Tcl_Interp(Tcl_Interp* interp, std::list<const ClsFlowLine*>& list);
 
 // ---- command procedures (string commands unless noted) ---------------------
 #define VEMRA_TCL_PROC(name) int name(ClientData clientData, Tcl_Interp* interp, int argc, const char* argv[])

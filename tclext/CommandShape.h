@@ -1,0 +1,141 @@
+#ifndef VEMRA_COMMANDSHAPE_H
+#define VEMRA_COMMANDSHAPE_H
+
+// The shape shared by every string command: clear the result array (before
+// or after the word count check, or never), check the count, make sure a
+// specification exists, convert the words, call the model, check its status
+// and write the answer. Each command supplies only its own middle part.
+
+#include <tcl.h>
+
+#include <exception>
+#include <list>
+#include <string>
+
+#include "model/SysSpec.h"
+#include "tclext/ArgConvert.h"
+#include "tclext/TclModelAccess.h"
+
+namespace Vemra {
+namespace TclExt {
+namespace TclModelAccess {
+
+enum class Clear { NEVER, BEFORE_COUNT, AFTER_COUNT };
+
+// How a command starts: its word count (command name included) and its clear.
+struct Shape {
+  int count;
+  Clear clear;
+};
+
+extern const char* const MSG_WRONG_ARGS;
+extern const char* const MSG_NO_SYSSPEC;
+
+// One call of a string command.
+class CommandCall {
+public:
+  CommandCall(Tcl_Interp* interp, int argc, const char* argv[]) : interp(interp), argc(argc), argv(argv) {}
+
+  // Clear, count and specification check; false when the command must end
+  // with TCL_ERROR (the interpreter result is then set).
+  bool begin(const Shape& shape);
+
+  int int_arg(int i) const { return get_Int(argv[i]); }
+  std::string text_arg(int i) const { return argv[i]; }
+  void int_list_arg(int i, std::list<int>& out) const { get_IntList_from_space_separated_IntListString(argv[i], out); }
+  // A position and size string over the preset x 0, y 0, width 10, height 10.
+  ClsRecPaS pas_arg(int i) const;
+
+  SysSpec& spec() const { return *pSysSpec; }
+  // A fresh status object for the next model call.
+  ClsMoAccessInfo& info() {
+    Info = ClsMoAccessInfo();
+    return Info;
+  }
+  // Compares the last status with the expected one (AccessOK).
+  bool ok(ClsMoAccessInfo::e_ResultType expected) { return AccessOK(interp, Info, expected); }
+  // The end of a modification or deletion: nothing to write.
+  int finish(ClsMoAccessInfo::e_ResultType expected) { return ok(expected) ? TCL_OK : TCL_ERROR; }
+  // Ends the command with TCL_ERROR and `message` as interpreter result.
+  int fail(const char* message);
+  // An unknown symbol type name: "Result" = "MAR_ERROR", then fail(message).
+  int reject_Type(const char* message);
+
+  Tcl_Interp* const interp;
+
+private:
+  const int argc;
+  const char** const argv;
+  SysSpec* pSysSpec = nullptr;
+  ClsMoAccessInfo Info;
+};
+
+// Writes into the result array; after the first failed write every further
+// write is skipped, so status() tells whether all of them went through.
+class ResultWriter {
+public:
+  explicit ResultWriter(Tcl_Interp* interp) : interp(interp) {}
+
+  ResultWriter& set(const char* key, const std::string& value);
+  ResultWriter& set(const char* key, int value);
+  // A model text, with its braces escaped.
+  ResultWriter& set_text(const char* key, const std::string& text);
+  ResultWriter& field(int id, const char* name, const std::string& value);
+  ResultWriter& field(int id, const char* name, int value);
+  ResultWriter& field_text(int id, const char* name, const std::string& text);
+  ResultWriter& field_pas(int id, const char* name, const ClsRecPaS& pas);
+
+  // "Result" = "MAR_OK" / "MAR_ERROR".
+  ResultWriter& mar_ok() { return set("Result", "MAR_OK"); }
+  ResultWriter& mar_error() { return set("Result", "MAR_ERROR"); }
+  // The frame of every list answer: "Result", "Count" and "IDs".
+  template <class T>
+  ResultWriter& list_frame(const std::list<const T*>& elements) {
+    std::string ids;
+    createValListScr(elements, ids);
+    return mar_ok().set("Count", static_cast<int>(elements.size())).set("IDs", ids);
+  }
+  // Calls `write(writer, element)` for every element while the writes succeed.
+  template <class T, class F>
+  ResultWriter& each(const std::list<const T*>& elements, F write) {
+    for (const T* e : elements) {
+      if (!good) break;
+      write(*this, *e);
+    }
+    return *this;
+  }
+
+  bool ok() const { return good; }
+  int status() const { return good ? TCL_OK : TCL_ERROR; }
+
+private:
+  Tcl_Interp* interp;
+  bool good = true;
+};
+
+// Runs a string command: the shape's prelude, then `body(call)`, which
+// returns the Tcl code. No exception leaves the command.
+template <class F>
+int run_Command(Tcl_Interp* interp, int argc, const char* argv[], const Shape& shape, F body) {
+  CommandCall call(interp, argc, argv);
+  try {
+    if (!call.begin(shape)) return TCL_ERROR;
+    return body(call);
+  } catch (const std::exception& e) {
+    Tcl_SetResult(interp, const_cast<char*>(e.what()), TCL_VOLATILE);
+    return TCL_ERROR;
+  }
+}
+
+// Writes "Result" = "MAR_OK" and "NewObj_Model_ID" after an insertion.
+int write_NewObj(Tcl_Interp* interp, int newID);
+
+}  // namespace TclModelAccess
+}  // namespace TclExt
+}  // namespace Vemra
+
+// Definition of a string command procedure (its client data is unused).
+#define VEMRA_COMMAND(name) \
+  int Vemra::TclExt::TclModelAccess::name(ClientData, Tcl_Interp* interp, int argc, const char* argv[])
+
+#endif

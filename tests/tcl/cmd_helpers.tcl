@@ -1,0 +1,74 @@
+# Helpers of the command tests (sourced after common.tcl).
+
+# A fresh specification: system diagram 1 "ROOT" with page 2.
+proc new_spec {} { create_EmptySysSpec }
+
+# Puts the result array into a known state, to see whether a command
+# touched it.
+proc set_marker {} {
+    array unset ::Vemra_MAR::arr_MAR
+    set ::Vemra_MAR::arr_MAR(marker) 1
+}
+set ::MARKER {marker 1}
+
+# The sorted content of a freshly cleared array that then received `args`
+# (key value ...), for comparison with [mar].
+proc cleared {args} { lsort -stride 2 -index 0 [list {} {{ }} {*}$args] }
+
+# The array after a command, like [mar] but with the marker dropped.
+proc mar_keys {} { lsort [array names ::Vemra_MAR::arr_MAR] }
+
+# Runs a command and returns {code result content-of-array}.
+proc run {args} {
+    set code [catch {uplevel 1 $args} result]
+    list $code $result [mar]
+}
+
+# Inserts a structure symbol and returns its ID (and sets ::refdia for
+# referencing kinds).
+proc add_sym {dia page type {x 10} {y 20} {w 100} {h 50} {text ""}} {
+    insert_RecSym_into_Model $dia $page $type $x $y $w $h $text
+    set ::refdia [expr {[info exists ::Vemra_MAR::arr_MAR(RefDia_Model_ID)] ? [mar_get RefDia_Model_ID] : ""}]
+    mar_get NewObj_Model_ID
+}
+
+# A process diagram below the system: returns {processDiagram firstPage}.
+proc add_process {} {
+    set blk [add_sym 1 2 BlkInstRefSym 0 0 100 50 B]
+    set blkDia $::refdia
+    get_FirstPageID_from_Model $blkDia
+    set pro [add_sym $blkDia [mar_get FirstPageID] ProInstRefSym 0 0 100 50 P]
+    set proDia $::refdia
+    get_FirstPageID_from_Model $proDia
+    list $proDia [mar_get FirstPageID]
+}
+
+# Inserts a state-machine symbol and returns its ID.
+proc add_sm {dia page type {text ""} {x 0} {y 0}} {
+    insert_StateMachineSymbol_into_Model $dia $page $type $x $y 100 40 $text
+    mar_get NewObj_Model_ID
+}
+
+# Inserts a channel with default component boxes and returns its ID.
+proc add_chan {dia page from to {coords {0 0 10 10}} {name c}} {
+    insert_BidirecChannel_into_Model $dia $page delay $from $to $coords $name {1 2 3 4} \
+        s {5 6 7 8} sc {9 10 11 12} d {13 14 15 16} dc {17 18 19 20}
+    mar_get NewObj_Model_ID
+}
+
+# Runs `script` in a separate tclsh with the library loaded and returns its
+# standard output and standard error together.
+proc run_child {script} {
+    set prelude [list set libpath $::sdl_lib]
+    append prelude {
+        package require Tk
+        wm withdraw .
+        load $libpath Sdl
+        namespace eval ::Vemra_MAR { variable arr_MAR; array set arr_MAR {} }
+        proc show {args} {
+            set code [catch {uplevel #0 $args} r]
+            puts "$code {$r} [lsort -stride 2 -index 0 [array get ::Vemra_MAR::arr_MAR]]"
+        }
+    }
+    exec [info nameofexecutable] << "$prelude\n$script\nexit\n" 2>@1
+}
