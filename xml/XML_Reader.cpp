@@ -21,7 +21,9 @@ using SM = ClsStateMachineSymbol;
 // No network, no DTD loading or validation, no entity substitution into the
 // tree, no size limits lifted; blank text between elements is dropped so that
 // children can be counted by position.
-const int PARSE_OPTIONS = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+// Small texts are kept inside their nodes (the tree is never changed).
+const int PARSE_OPTIONS =
+    XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_COMPACT;
 
 const char* const MSG_PARSING = "An error occured during parsing\n ";
 const char* const MSG_EMPTY = "Empty document\n ";
@@ -146,8 +148,10 @@ void ClsXML_Reader::read_SysSpec(const std::string& FileName, SysSpec* Spec) {
   }
   pSpec = Spec;
   if (Content.empty() || Content.size() > static_cast<std::size_t>(INT_MAX)) throw E(MSG_PARSING);
-  read_Document(xmlReadMemory(Content.data(), static_cast<int>(Content.size()), FileName.c_str(), nullptr,
-                              PARSE_OPTIONS));
+  xmlDocPtr Document =
+      xmlReadMemory(Content.data(), static_cast<int>(Content.size()), FileName.c_str(), nullptr, PARSE_OPTIONS);
+  std::string().swap(Content);  // the file's bytes are no longer needed
+  read_Document(Document);
 }
 
 void ClsXML_Reader::read_SysSpecFromMemory(const std::string& Content, SysSpec* Spec) {
