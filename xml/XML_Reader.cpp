@@ -9,6 +9,7 @@
 #include "model/Converter.h"
 #include "model/DebugPrinter.h"
 #include "xml/XML_Basic.h"
+#include "xml/XML_Kinds.h"
 
 namespace Vemra {
 
@@ -29,52 +30,10 @@ const char* const MSG_PARSING = "An error occured during parsing\n ";
 const char* const MSG_EMPTY = "Empty document\n ";
 const char* const MSG_INTERNAL = "Error in internal data structure";
 
-struct NamedKind {
-  const std::string* Name;
-  int Kind;
-};
+using NamedKind = ClsXML_NamedKind;
+using namespace XML_Kinds;
 
-const std::vector<NamedKind> HL_SYMBOLS = {{&B::TN_RECSYM_TEXTSYM, EnumSym::TEXT_SYM},
-                                           {&B::TN_RECSYM_BLK_INST_REF, EnumSym::BLK_INST_REF_SYM},
-                                           {&B::TN_RECSYM_BLK_TYPE_REF, EnumSym::BLK_TYPE_REF_SYM},
-                                           {&B::TN_RECSYM_PRO_INST_REF, EnumSym::PRO_INST_REF_SYM},
-                                           {&B::TN_RECSYM_PRO_TYPE_REF, EnumSym::PRO_TYPE_REF_SYM}};
-const std::vector<NamedKind> PRO_SYMBOLS = {{&B::TN_RECSYM_TEXTSYM, EnumSym::TEXT_SYM},
-                                            {&B::TN_RECSYM_PRO_INST_REF, EnumSym::PRO_INST_REF_SYM},
-                                            {&B::TN_RECSYM_PRO_TYPE_REF, EnumSym::PRO_TYPE_REF_SYM},
-                                            {&B::TN_RECSYM_PROCEDURE_INST_REF, EnumSym::PROCEDURE_INST_REF_SYM}};
-const std::vector<NamedKind> PROCEDURE_SYMBOLS = {{&B::TN_RECSYM_TEXTSYM, EnumSym::TEXT_SYM}};
-// All six structure symbol elements (for telling a symbol's kind by name).
-const std::vector<NamedKind> ALL_SYMBOLS = {{&B::TN_RECSYM_TEXTSYM, EnumSym::TEXT_SYM},
-                                            {&B::TN_RECSYM_BLK_INST_REF, EnumSym::BLK_INST_REF_SYM},
-                                            {&B::TN_RECSYM_BLK_TYPE_REF, EnumSym::BLK_TYPE_REF_SYM},
-                                            {&B::TN_RECSYM_PRO_INST_REF, EnumSym::PRO_INST_REF_SYM},
-                                            {&B::TN_RECSYM_PRO_TYPE_REF, EnumSym::PRO_TYPE_REF_SYM},
-                                            {&B::TN_RECSYM_PROCEDURE_INST_REF, EnumSym::PROCEDURE_INST_REF_SYM}};
-// State-machine symbols in reading order; a process diagram reads the first ten.
-const std::vector<NamedKind> STATE_MA_SYMBOLS = {
-    {&B::TN_STATE_MA_SYM_START, SM::START},
-    {&B::TN_STATE_MA_SYM_STATE, SM::STATE},
-    {&B::TN_STATE_MA_SYM_OUTPUT, SM::OUTPUT},
-    {&B::TN_STATE_MA_SYM_INPUT, SM::INPUT},
-    {&B::TN_STATE_MA_SYM_CONDITION, SM::CONDITION},
-    {&B::TN_STATE_MA_SYM_STOP, SM::STOP},
-    {&B::TN_STATE_MA_SYM_TASK, SM::TASK},
-    {&B::TN_STATE_MA_SYM_DECISION, SM::DECISION},
-    {&B::TN_STATE_MA_SYM_CREATE_PRO, SM::CREATE_PRO},
-    {&B::TN_STATE_MA_SYM_CALL_PROCEDURE, SM::CALL_PROCEDURE},
-    {&B::TN_STATE_MA_SYM_PROCEDURE_START_STATE, SM::PROCEDURE_START_STATE},
-    {&B::TN_STATE_MA_SYM_PROCEDURE_RETURN, SM::PROCEDURE_RETURN}};
-const std::size_t PROCESS_STATE_MA_KINDS = 10;
-const std::vector<NamedKind> FLOW_LINES = {{&B::TN_NORMAL_FLOWLINE, ClsFlowLine::NORMAL},
-                                           {&B::TN_DECISION_FLOWLINE, ClsFlowLine::DECISION_ANSWER}};
-const std::vector<NamedKind> CHANNEL_COMPONENTS = {{&B::TN_CHANNEL_COMP_NAME, ClsChanComp::NAME},
-                                                   {&B::TN_CHANNEL_COMP_SOURCE_SIG, ClsChanComp::SOURCE_SIG_LIST},
-                                                   {&B::TN_CHANNEL_COMP_SOURCE_CON, ClsChanComp::SOURCE_CON},
-                                                   {&B::TN_CHANNEL_COMP_DEST_SIG, ClsChanComp::DEST_SIG_LIST},
-                                                   {&B::TN_CHANNEL_COMP_DEST_CON, ClsChanComp::DEST_CON}};
-
-bool is_OneOf(const xmlNode* Node, const std::vector<NamedKind>& Kinds, std::size_t Count, int& Kind) {
+bool is_OneOf(const xmlNode* Node, const ClsXML_KindTable& Kinds, std::size_t Count, int& Kind) {
   for (std::size_t i = 0; i < Count && i < Kinds.size(); ++i) {
     if (ClsXML_NodeAccess::is_Named(Node, *Kinds[i].Name)) {
       Kind = Kinds[i].Kind;
@@ -91,7 +50,7 @@ bool is_DiagramNode(const xmlNode* Node) {
 
 // The non-blank children of Node with the first Count names of Kinds, one
 // list per name, each in document order: one pass over the children.
-std::vector<std::vector<xmlNode*>> children_ByName(xmlNode* Node, const std::vector<NamedKind>& Kinds,
+std::vector<std::vector<xmlNode*>> children_ByName(xmlNode* Node, const ClsXML_KindTable& Kinds,
                                                   std::size_t Count) {
   std::vector<std::vector<xmlNode*>> Lists(Count);
   for (xmlNode* Child = Node->children; Child; Child = Child->next) {
@@ -229,7 +188,7 @@ ClsXML_Reader::DiagramFrame ClsXML_Reader::start_ReferencedDiagram(xmlNode* Node
 ClsXML_Reader::DiagramFrame ClsXML_Reader::start_Diagram(xmlNode* Node, EnumDia::Type Kind) {
   read_Pages(Node);
   DiagramFrame Frame{Node, Kind, translate(get_IntAttribute(Node, B::AN_ID)), {}, 0};
-  const std::vector<NamedKind>& Kinds = Kind == EnumDia::PRO_DIA         ? PRO_SYMBOLS
+  const ClsXML_KindTable& Kinds = Kind == EnumDia::PRO_DIA         ? PRO_SYMBOLS
                                         : Kind == EnumDia::PROCEDURE_DIA ? PROCEDURE_SYMBOLS
                                                                          : HL_SYMBOLS;
   for (auto& List : children_ByName(Node, Kinds, Kinds.size()))

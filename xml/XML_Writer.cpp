@@ -4,54 +4,13 @@
 
 #include "model/Converter.h"
 #include "xml/XML_Basic.h"
+#include "xml/XML_Kinds.h"
 
 namespace Vemra {
 
 namespace {
 using B = ClsXML_Basic;
 const std::size_t FLUSH_SIZE = 1 << 16;
-
-const std::string* RecSymTagName(EnumSym::Type Type) {
-  switch (Type) {
-    case EnumSym::TEXT_SYM: return &B::TN_RECSYM_TEXTSYM;
-    case EnumSym::BLK_INST_REF_SYM: return &B::TN_RECSYM_BLK_INST_REF;
-    case EnumSym::BLK_TYPE_REF_SYM: return &B::TN_RECSYM_BLK_TYPE_REF;
-    case EnumSym::PRO_INST_REF_SYM: return &B::TN_RECSYM_PRO_INST_REF;
-    case EnumSym::PRO_TYPE_REF_SYM: return &B::TN_RECSYM_PRO_TYPE_REF;
-    case EnumSym::PROCEDURE_INST_REF_SYM: return &B::TN_RECSYM_PROCEDURE_INST_REF;
-    default: return nullptr;
-  }
-}
-
-const std::string* StateMaSymTagName(ClsStateMachineSymbol::e_StateMachineSymbolType Type) {
-  using S = ClsStateMachineSymbol;
-  switch (Type) {
-    case S::START: return &B::TN_STATE_MA_SYM_START;
-    case S::STATE: return &B::TN_STATE_MA_SYM_STATE;
-    case S::OUTPUT: return &B::TN_STATE_MA_SYM_OUTPUT;
-    case S::INPUT: return &B::TN_STATE_MA_SYM_INPUT;
-    case S::STOP: return &B::TN_STATE_MA_SYM_STOP;
-    case S::TASK: return &B::TN_STATE_MA_SYM_TASK;
-    case S::CONDITION: return &B::TN_STATE_MA_SYM_CONDITION;
-    case S::DECISION: return &B::TN_STATE_MA_SYM_DECISION;
-    case S::CREATE_PRO: return &B::TN_STATE_MA_SYM_CREATE_PRO;
-    case S::CALL_PROCEDURE: return &B::TN_STATE_MA_SYM_CALL_PROCEDURE;
-    case S::PROCEDURE_START_STATE: return &B::TN_STATE_MA_SYM_PROCEDURE_START_STATE;
-    case S::PROCEDURE_RETURN: return &B::TN_STATE_MA_SYM_PROCEDURE_RETURN;
-    default: return nullptr;
-  }
-}
-
-const std::string* ChanCompTagName(ClsChanComp::e_CompType Type) {
-  switch (Type) {
-    case ClsChanComp::NAME: return &B::TN_CHANNEL_COMP_NAME;
-    case ClsChanComp::SOURCE_SIG_LIST: return &B::TN_CHANNEL_COMP_SOURCE_SIG;
-    case ClsChanComp::SOURCE_CON: return &B::TN_CHANNEL_COMP_SOURCE_CON;
-    case ClsChanComp::DEST_SIG_LIST: return &B::TN_CHANNEL_COMP_DEST_SIG;
-    case ClsChanComp::DEST_CON: return &B::TN_CHANNEL_COMP_DEST_CON;
-    default: return nullptr;
-  }
-}
 
 const std::string NONE_VALUE = "none";
 
@@ -142,62 +101,52 @@ void ClsXML_Writer::write_Dia(const Diagram* Dia) const {
 
 void ClsXML_Writer::write_HL_InstDia(const Diagram* Dia, DiagramList& Referenced) const {
   const std::string& Name = Dia->get_DiagramType() == EnumDia::SYS_DIA ? B::TN_SYSDIA : B::TN_BLKDIA;
-  put_OpenTag(Name);
-  put_Attr(B::AN_ID, Dia->get_Model_ID());
-  put(">\n");
-  write_Element(B::TN_DIANAME, Dia->name_ref(), true);
   std::list<int> Pages;
-  Dia->get_IDsOfPages(Pages);
-  for (int PageID : Pages) write_Page(Dia, PageID);
-  write_StructureElements(Dia, Pages,
-                          {EnumSym::TEXT_SYM, EnumSym::BLK_INST_REF_SYM, EnumSym::BLK_TYPE_REF_SYM,
-                           EnumSym::PRO_INST_REF_SYM, EnumSym::PRO_TYPE_REF_SYM},
-                          Referenced);
+  write_DiagramHead(Name, Dia, nullptr, Pages);
+  write_StructureElements(Dia, Pages, XML_Kinds::HL_SYMBOLS, Referenced);
   put_EndTag(Name);
 }
 
 void ClsXML_Writer::write_ProDia(const ClsProcessDia* Dia, DiagramList& Referenced) const {
-  put_OpenTag(B::TN_PRODIA);
-  put_Attr(B::AN_ID, Dia->get_Model_ID());
-  put(">\n");
-  write_Element(B::TN_DIANAME, Dia->name_ref(), true);
   std::list<int> Pages;
-  Dia->get_IDsOfPages(Pages);
-  for (int PageID : Pages) write_Page(Dia, PageID);
-  write_StructureElements(Dia, Pages,
-                          {EnumSym::TEXT_SYM, EnumSym::PRO_INST_REF_SYM, EnumSym::PRO_TYPE_REF_SYM,
-                           EnumSym::PROCEDURE_INST_REF_SYM},
-                          Referenced);
+  write_DiagramHead(B::TN_PRODIA, Dia, nullptr, Pages);
+  write_StructureElements(Dia, Pages, XML_Kinds::PRO_SYMBOLS, Referenced);
   write_StateMachineElements(Dia, Pages);
   put_EndTag(B::TN_PRODIA);
 }
 
 void ClsXML_Writer::write_ProcedureDia(const ClsProcedureDia* Dia) const {
-  put_OpenTag(B::TN_PROCEDUREDIA);
+  std::list<int> Pages;
+  std::string Parameters = Dia->get_FormalParameters();
+  write_DiagramHead(B::TN_PROCEDUREDIA, Dia, &Parameters, Pages);
+  DiagramList None;  // text symbols reference nothing
+  write_StructureElements(Dia, Pages, XML_Kinds::PROCEDURE_SYMBOLS, None);
+  write_StateMachineElements(Dia, Pages);
+  put_EndTag(B::TN_PROCEDUREDIA);
+}
+
+// Start tag, name, formal parameters (procedures only) and all pages.
+void ClsXML_Writer::write_DiagramHead(const std::string& Name, const Diagram* Dia, const std::string* Parameters,
+                                      std::list<int>& Pages) const {
+  put_OpenTag(Name);
   put_Attr(B::AN_ID, Dia->get_Model_ID());
   put(">\n");
   write_Element(B::TN_DIANAME, Dia->name_ref(), true);
-  write_Element(B::TN_FORMAL_PARAMETERS, Dia->get_FormalParameters(), true);
-  std::list<int> Pages;
+  if (Parameters) write_Element(B::TN_FORMAL_PARAMETERS, *Parameters, true);
   Dia->get_IDsOfPages(Pages);
   for (int PageID : Pages) write_Page(Dia, PageID);
-  DiagramList None;  // text symbols reference nothing
-  write_StructureElements(Dia, Pages, {EnumSym::TEXT_SYM}, None);
-  write_StateMachineElements(Dia, Pages);
-  put_EndTag(B::TN_PROCEDUREDIA);
 }
 
 // Structure symbols page by page, grouped by kind in the order given, then the
 // channels page by page (a procedure diagram has none).
 void ClsXML_Writer::write_StructureElements(const Diagram* Dia, const std::list<int>& Pages,
-                                            const std::vector<EnumSym::Type>& Kinds,
-                                            DiagramList& Referenced) const {
+                                            const ClsXML_KindTable& Kinds, DiagramList& Referenced) const {
   ClsMoAccessInfo Ignored;
   std::list<const Symbol*> Syms;
   for (int PageID : Pages) {
-    for (EnumSym::Type Kind : Kinds) {
+    for (const ClsXML_NamedKind& Kind : Kinds) {
       Syms.clear();
-      Dia->get_Syms(Kind, PageID, Syms, Ignored);
+      Dia->get_Syms(static_cast<EnumSym::Type>(Kind.Kind), PageID, Syms, Ignored);
       for (const Symbol* Sym : Syms) {
         write_RecSym(Sym);
         if (Sym->is_referencing_Symbol()) Referenced.push_back(Sym->get_referenced_Diagram());
@@ -267,7 +216,7 @@ void ClsXML_Writer::write_PaS(const ClsRecPaS& PaS) const {
 }
 
 void ClsXML_Writer::write_RecSym(const Symbol* Sym) const {
-  const std::string* Name = RecSymTagName(Sym->get_SymbolType());
+  const std::string* Name = XML_Kinds::name_of_Kind(XML_Kinds::ALL_SYMBOLS, Sym->get_SymbolType());
   if (!Name) return;
   int RefID = Sym->is_referencing_Symbol() ? Sym->get_referenced_Diagram_Model_ID() : 0;
   put_ElementStart(*Name, Sym->get_Model_ID(), Sym->is_referencing_Symbol() ? &RefID : nullptr, Sym->get_Page_ID());
@@ -275,7 +224,7 @@ void ClsXML_Writer::write_RecSym(const Symbol* Sym) const {
 }
 
 void ClsXML_Writer::write_StateMaSym(const ClsStateMachineSymbol* Sym) const {
-  const std::string* Name = StateMaSymTagName(Sym->get_SymbolType());
+  const std::string* Name = XML_Kinds::name_of_Kind(XML_Kinds::STATE_MA_SYMBOLS, Sym->get_SymbolType());
   if (!Name) return;
   put_ElementStart(*Name, Sym->get_Model_ID(), nullptr, Sym->get_Page_ID());
   put_BoxedBody(*Name, Sym->content_ref(), *Sym);
@@ -312,7 +261,7 @@ void ClsXML_Writer::write_ChanEnd(const std::string& Name, bool IsEnv, int ID) c
 }
 
 void ClsXML_Writer::write_ChanComp(const ClsChanComp* Comp) const {
-  const std::string* Name = ChanCompTagName(Comp->get_CompType());
+  const std::string* Name = XML_Kinds::name_of_Kind(XML_Kinds::CHANNEL_COMPONENTS, Comp->get_CompType());
   if (Name) put_StartTag(*Name);
   else put("STARTNONE");
   put('\n');

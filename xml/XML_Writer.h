@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/Diagram.h"
+#include "xml/XML_Kinds.h"
 
 namespace Vemra {
 
@@ -40,8 +41,10 @@ private:
   void write_HL_InstDia(const Diagram* Dia, DiagramList& Referenced) const;
   void write_ProDia(const ClsProcessDia* Dia, DiagramList& Referenced) const;
   void write_ProcedureDia(const ClsProcedureDia* Dia) const;
+  void write_DiagramHead(const std::string& Name, const Diagram* Dia, const std::string* Parameters,
+                         std::list<int>& Pages) const;
   void write_StructureElements(const Diagram* Dia, const std::list<int>& Pages,
-                               const std::vector<EnumSym::Type>& Kinds, DiagramList& Referenced) const;
+                               const ClsXML_KindTable& Kinds, DiagramList& Referenced) const;
   void write_StateMachineElements(const Diagram* Dia, const std::list<int>& Pages) const;
   void write_Page(const Diagram* Dia, int PageID) const;
   void write_PageFrame(const Diagram* Dia, int PageID) const;
