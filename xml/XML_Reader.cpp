@@ -174,7 +174,8 @@ ClsXML_Reader::DiagramFrame ClsXML_Reader::read_SysDia(xmlNode* Node) {
 }
 
 ClsXML_Reader::DiagramFrame ClsXML_Reader::start_ReferencedDiagram(xmlNode* Node, const Symbol* RefSym) {
-  EnumDia::Type Kind = RefSym->get_referenced_Diagram()->get_DiagramType();
+  const Diagram* Referenced = RefSym->get_referenced_Diagram();
+  EnumDia::Type Kind = Referenced ? Referenced->get_DiagramType() : EnumDia::NONE;
   const std::string* Expected = Kind == EnumDia::BLK_DIA        ? &B::TN_BLKDIA
                                 : Kind == EnumDia::PRO_DIA       ? &B::TN_PRODIA
                                 : Kind == EnumDia::PROCEDURE_DIA ? &B::TN_PROCEDUREDIA
