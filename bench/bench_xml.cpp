@@ -1,0 +1,151 @@
+// Model file speed: storing and loading models of 10k, 100k and 1M elements,
+// next to what writing the same bytes and parsing the same file with libxml2
+// alone cost.
+#include <benchmark/benchmark.h>
+#include <libxml/parser.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "model/SysSpec.h"
+
+using namespace Vemra;
+
+namespace {
+using SM = ClsStateMachineSymbol;
+const int PER_PROCESS = 10000;  // elements per process diagram
+const int PER_PAGE = 100;
+
+int check(const ClsMoAccessInfo& info, int id) {
+  if (info.get_Info() != ClsMoAccessInfo::INSERT_OK) throw std::runtime_error("model refused an insertion");
+  return id;
+}
+
+// Process diagrams below one block, each with pages of state-machine symbols
+// chained by flow lines (every tenth a decision answer), about `elements`
+// elements in all, plus a few structure symbols and channels.
+std::unique_ptr<SysSpec> build_model(int elements) {
+  std::unique_ptr<SysSpec> spec(new SysSpec());
+  ClsMoAccessInfo info;
+  int id = -1;
+  spec->insert_Symbol(EnumSym::BLK_INST_REF_SYM, 1, 2, 100, 100, 80, 40, "Block", info, id);
+  int blk = spec->get_RecSymbol(check(info, id), info)->get_referenced_Diagram_Model_ID();
+  int blkPage = spec->get_FirstPageID(blk, info);
+  ClsRecPaS box(1, 2, 30, 10);
+  for (int done = 0, p = 0; done < elements; done += PER_PROCESS, ++p) {
+    spec->insert_Symbol(EnumSym::PRO_INST_REF_SYM, blk, blkPage, 10 + p, 10, 80, 40, "P" + std::to_string(p), info,
+                        id);
+    int sym = check(info, id);
+    int pro = spec->get_RecSymbol(sym, info)->get_referenced_Diagram_Model_ID();
+    std::list<int> coords{10, 20, 10, 40};
+    spec->insert_Channel(blk, blkPage, ClsChannel::DELAY, ClsChannel::BOTH, ClsChanName("c", box),
+                         ClsChanSourceSigList("a, b", box), ClsChanSourceCon("", box), ClsChanDestSigList("x", box),
+                         ClsChanDestCon("", box), coords, true, 0, false, sym, info, id);
+    check(info, id);
+    int page = spec->get_FirstPageID(pro, info);
+    int previous = -1;
+    for (int i = 0; i < PER_PROCESS / 2; ++i) {
+      if (i > 0 && i % PER_PAGE == 0) {
+        spec->append_NewPage(pro, info);
+        page = spec->get_LastPageID(pro, info);
+        previous = -1;
+      }
+      SM::e_StateMachineSymbolType type = i % 10 == 0 ? SM::DECISION : i % 3 ? SM::TASK : SM::STATE;
+      spec->insert_StateMachineSymbol(type, pro, page, 100, 10 + i % PER_PAGE, 80, 30, "task & <" + std::to_string(i),
+                                      info, id);
+      int current = check(info, id);
+      if (previous >= 0) {
+        std::list<int> path{140, 40, 140, 60, 150, 60};
+        if (i % 10 == 1) spec->insert_DecisionFlowLine(pro, page, path, previous, current, "yes", box, info, id);
+        else spec->insert_FlowLine(pro, page, path, previous, current, info, id);
+        check(info, id);
+      }
+      previous = current;
+    }
+  }
+  return spec;
+}
+
+std::string file_name(int elements) { return "/tmp/bench_xml_" + std::to_string(getpid()) + "_" + std::to_string(elements) + ".xml"; }
+
+// One model and its file per size, built on first use.
+struct Fixture {
+  std::unique_ptr<SysSpec> spec;
+  std::string path;
+  std::string bytes;
+};
+Fixture& fixture(int elements) {
+  static std::map<int, Fixture> all;
+  Fixture& f = all[elements];
+  if (!f.spec) {
+    f.spec = build_model(elements);
+    f.path = file_name(elements);
+    f.spec->store(f.path);
+    std::ifstream in(f.path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    f.bytes = text.str();
+  }
+  return f;
+}
+
+void set_counters(benchmark::State& state, const Fixture& f) {
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(f.bytes.size()));
+  state.counters["elements"] = static_cast<double>(f.spec->get_NumberOfRegisteredIDs());
+  state.counters["MB"] = static_cast<double>(f.bytes.size()) / 1e6;
+}
+
+void BM_Store(benchmark::State& state) {
+  Fixture& f = fixture(static_cast<int>(state.range(0)));
+  std::string out = f.path + ".out";
+  for (auto _ : state) benchmark::DoNotOptimize(f.spec->store(out));
+  std::remove(out.c_str());
+  set_counters(state, f);
+}
+
+void BM_WriteSameBytes(benchmark::State& state) {
+  Fixture& f = fixture(static_cast<int>(state.range(0)));
+  std::string out = f.path + ".raw";
+  for (auto _ : state) {
+    std::ofstream file(out, std::ios::binary | std::ios::trunc);
+    file.write(f.bytes.data(), static_cast<std::streamsize>(f.bytes.size()));
+  }
+  std::remove(out.c_str());
+  set_counters(state, f);
+}
+
+void BM_Load(benchmark::State& state) {
+  Fixture& f = fixture(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    SysSpec loaded;
+    loaded.load(f.path);
+    benchmark::DoNotOptimize(loaded.get_NumberOfRegisteredIDs());
+  }
+  set_counters(state, f);
+}
+
+void BM_ParseOnly(benchmark::State& state) {
+  Fixture& f = fixture(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    xmlDocPtr doc = xmlReadFile(f.path.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_NOBLANKS);
+    benchmark::DoNotOptimize(doc);
+    xmlFreeDoc(doc);
+  }
+  set_counters(state, f);
+}
+
+void sizes(benchmark::internal::Benchmark* b) {
+  b->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+}
+}  // namespace
+
+BENCHMARK(BM_Store)->Apply(sizes);
+BENCHMARK(BM_WriteSameBytes)->Apply(sizes);
+BENCHMARK(BM_Load)->Apply(sizes);
+BENCHMARK(BM_ParseOnly)->Apply(sizes);
+
+BENCHMARK_MAIN();

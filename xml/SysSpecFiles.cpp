@@ -1,0 +1,24 @@
+#include "model/SysSpec.h"
+#include "xml/XML_Reader.h"
+#include "xml/XML_Writer.h"
+
+namespace Vemra {
+
+bool SysSpec::store(const std::string& path) {
+  ClsXML_Writer Writer;
+  return Writer.write_SysSpec(pSysDia, path);
+}
+
+// A failed read leaves this specification reset (the empty specification).
+void SysSpec::load(const std::string& path) {
+  ClsXML_Reader Reader;
+  reset();
+  try {
+    Reader.read_SysSpec(path, this);
+  } catch (...) {
+    reset();
+    throw;
+  }
+}
+
+}  // namespace Vemra
