@@ -4,4 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install_deps.sh
 bash scripts/build.sh build
-SDL_LIB_DIR="$PWD/build/lib" xvfb-run -a tclsh examples/demo.tcl
+export SDL_LIB_DIR="$PWD/build/lib"
+for script in demo.tcl sdlpr_demo.tcl files_demo.tcl; do
+  echo "=============== examples/$script"
+  xvfb-run -a tclsh "examples/$script"
+done
