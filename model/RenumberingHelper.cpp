@@ -3,21 +3,21 @@
 namespace Vemra {
 
 void ClsRenumberingHelper::add_ID_Pair(const int& OldID, const int& NewID) {
-  if (OldToNew.count(OldID) || NewToOld.count(NewID)) throw ClsRenumberingHelper_ErrorReporter();
-  OldToNew.emplace(OldID, NewID);
-  NewToOld.emplace(NewID, OldID);
+  if (OldToNew.find(OldID) || NewToOld.find(NewID)) throw ClsRenumberingHelper_ErrorReporter();
+  OldToNew.get_or_create(OldID) = MappedID{NewID, true};
+  NewToOld.get_or_create(NewID) = MappedID{OldID, true};
 }
 
 int ClsRenumberingHelper::get_New_ID_from_Old_ID(const int& OldID) {
-  auto it = OldToNew.find(OldID);
-  if (it == OldToNew.end()) throw ClsRenumberingHelper_ErrorReporter();
-  return it->second;
+  const MappedID* found = OldToNew.find(OldID);
+  if (!found) throw ClsRenumberingHelper_ErrorReporter();
+  return found->ID;
 }
 
 int ClsRenumberingHelper::get_Old_ID_from_New_ID(const int& NewID) {
-  auto it = NewToOld.find(NewID);
-  if (it == NewToOld.end()) throw ClsRenumberingHelper_ErrorReporter();
-  return it->second;
+  const MappedID* found = NewToOld.find(NewID);
+  if (!found) throw ClsRenumberingHelper_ErrorReporter();
+  return found->ID;
 }
 
 void ClsRenumberingHelper::reset_RenumberingHelper() {

@@ -1,8 +1,7 @@
 #ifndef VEMRA_RENUMBERINGHELPER_H
 #define VEMRA_RENUMBERINGHELPER_H
 
-#include <map>
-#include <unordered_map>
+#include "model/FlatIndex.h"
 
 namespace Vemra {
 
@@ -27,10 +26,15 @@ public:
   void reset_RenumberingHelper();
 
 private:
-  std::map<int, int> OldToNew;
-  // Reverse index: as the table is one-to-one, the entry found here is the
-  // only one, hence also the first in ascending old-ID order.
-  std::unordered_map<int, int> NewToOld;
+  struct MappedID {
+    int ID = 0;
+    bool used = false;
+    bool is_free() const { return !used; }
+  };
+  // Both directions are indexed. As the table is one-to-one, the entry found
+  // for a new ID is the only one, hence also the first in ascending old-ID order.
+  FlatIndex<int, MappedID> OldToNew;
+  FlatIndex<int, MappedID> NewToOld;
 };
 
 }  // namespace Vemra

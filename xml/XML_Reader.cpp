@@ -1,5 +1,10 @@
 #include "xml/XML_Reader.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <libxml/parser.h>
 
 #include <climits>
@@ -93,23 +98,48 @@ void ClsXML_Reader::free_Document() {
   pDocument = nullptr;
 }
 
-// The file is read into memory and parsed from there, so that the name is
+namespace {
+
+// A regular file mapped read-only into memory; anything else (a missing or
+// unreadable file, a directory, a device, a pipe) leaves it empty.
+class MappedFile {
+public:
+  explicit MappedFile(const std::string& FileName) {
+    int fd = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return;
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0 && st.st_size <= INT_MAX) {
+      void* p = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+      if (p != MAP_FAILED) {
+        Data = static_cast<const char*>(p);
+        Size = static_cast<std::size_t>(st.st_size);
+      }
+    }
+    ::close(fd);
+  }
+  ~MappedFile() {
+    if (Data) ::munmap(const_cast<char*>(Data), Size);
+  }
+  MappedFile(const MappedFile&) = delete;
+  MappedFile& operator=(const MappedFile&) = delete;
+
+  const char* Data = nullptr;
+  std::size_t Size = 0;
+};
+
+}  // namespace
+
+// The file is mapped into memory and parsed from there, so that the name is
 // only ever a local file name (never standard input, a URL or a compressed
 // stream).
 void ClsXML_Reader::read_SysSpec(const std::string& FileName, SysSpec* Spec) {
-  std::string Content;
-  try {
-    std::ifstream File(FileName.c_str(), std::ios_base::in | std::ios_base::binary);
-    if (File) Content.assign(std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>());
-    if (File.bad()) Content.clear();
-  } catch (const std::ios_base::failure&) {
-    Content.clear();  // e.g. a directory
-  }
   pSpec = Spec;
-  if (Content.empty() || Content.size() > static_cast<std::size_t>(INT_MAX)) throw E(MSG_PARSING);
-  xmlDocPtr Document =
-      xmlReadMemory(Content.data(), static_cast<int>(Content.size()), FileName.c_str(), nullptr, PARSE_OPTIONS);
-  std::string().swap(Content);  // the file's bytes are no longer needed
+  xmlDocPtr Document = nullptr;
+  {
+    MappedFile File(FileName);
+    if (!File.Data) throw E(MSG_PARSING);
+    Document = xmlReadMemory(File.Data, static_cast<int>(File.Size), FileName.c_str(), nullptr, PARSE_OPTIONS);
+  }
   read_Document(Document);
 }
 
