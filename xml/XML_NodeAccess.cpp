@@ -53,9 +53,9 @@ std::string ClsXML_NodeAccess::whole_Text(const xmlNode* Element) {
 }
 
 bool ClsXML_NodeAccess::get_Attribute(const xmlNode* Element, const std::string& Name, std::string& Value) {
-  // Same look-up as xmlGetProp: attributes without namespace, then defaults
-  // declared in the document's DTD.
-  xmlAttrPtr Attr = xmlHasNsProp(Element, reinterpret_cast<const xmlChar*>(Name.c_str()), nullptr);
+  // Same look-up as xmlGetProp: the first attribute of that local name,
+  // whatever its namespace, then defaults declared in the document's DTD.
+  xmlAttrPtr Attr = xmlHasProp(Element, reinterpret_cast<const xmlChar*>(Name.c_str()));
   if (!Attr) return false;
   Value.clear();
   if (Attr->type == XML_ATTRIBUTE_DECL) {

@@ -67,6 +67,14 @@ TEST(XmlHostile, EntitiesAreReplacedLikeTheParserWould) {
                                                    "</PAS>\n</TEXTSYM>\n</SYSDIA>\n")),
             "OK");
   EXPECT_EQ(first_text(spec), "d");
+  // An attribute is found by its local name, whatever its namespace prefix.
+  ASSERT_EQ(load_text(spec, file_with("<SYSDIA a:ID=\"1\" xmlns:a=\"urn:a\">\n<DIA_NAME>\nR\n</DIA_NAME>\n" +
+                                      page_lines(2) +
+                                      "<TEXTSYM ID=\"3\" b:PARENT_PAGE_ID=\"2\" xmlns:b=\"urn:b\">\n"
+                                      "<CONTENT>\nns\n</CONTENT>\n<PAS X_LEFT_UP=\"1\" Y_LEFT_UP=\"2\" WIDTH=\"3\" "
+                                      "HEIGHT=\"4\"></PAS>\n</TEXTSYM>\n</SYSDIA>\n")),
+            "OK");
+  EXPECT_EQ(first_text(spec), "ns");
 }
 
 TEST(XmlHostile, NestedEntityExpansionFailsQuickly) {
