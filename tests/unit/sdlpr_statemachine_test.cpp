@@ -322,25 +322,30 @@ private:
 };
 
 // A random graph in diagram Dia: mostly regular kinds, some of the other
-// walk's kinds, decisions mostly with answer lines.
-void random_Graph(PrModel& m, int Dia, std::mt19937& rng) {
+// walk's kinds, decisions mostly with answer lines. With two pages, symbols
+// lie on either and some flow lines are drawn on the page of neither end's
+// choice, so that only one of their ends sees them.
+void random_Graph(PrModel& m, int Dia, std::mt19937& rng, bool TwoPages) {
+  int pages[2] = {m.page(Dia), TwoPages ? m.new_page(Dia) : m.page(Dia)};
   static const SM::e_StateMachineSymbolType kinds[] = {
       SM::START, SM::STATE, SM::STATE, SM::STATE, SM::OUTPUT, SM::INPUT, SM::INPUT, SM::STOP, SM::TASK,
       SM::CONDITION, SM::DECISION, SM::DECISION, SM::CREATE_PRO, SM::CALL_PROCEDURE, SM::PROCEDURE_START_STATE,
       SM::PROCEDURE_RETURN};
   int n = 2 + rng() % 20;
-  std::vector<int> ids;
+  std::vector<int> ids, symPage;
   std::vector<SM::e_StateMachineSymbolType> types;
   for (int i = 0; i < n; ++i) {
     types.push_back(kinds[rng() % (sizeof kinds / sizeof kinds[0])]);
-    ids.push_back(m.sm(Dia, types.back(), "s" + std::to_string(i)));
+    symPage.push_back(pages[rng() % 2]);
+    ids.push_back(m.sm(Dia, types.back(), "s" + std::to_string(i), symPage.back()));
   }
   for (int i = 0; i < n; ++i) {
     int degree = types[i] == SM::DECISION ? 1 + rng() % 3 : rng() % 3;
     for (int k = 0; k < degree; ++k) {
-      int to = ids[rng() % n];
-      if (types[i] == SM::DECISION && rng() % 10) m.answer(Dia, ids[i], to, "a" + std::to_string(k));
-      else m.flow(Dia, ids[i], to);
+      int to = rng() % n;
+      int page = rng() % 4 ? symPage[i] : symPage[to];
+      if (types[i] == SM::DECISION && rng() % 10) m.answer(Dia, ids[i], ids[to], "a" + std::to_string(k), page);
+      else m.flow(Dia, ids[i], ids[to], page);
     }
   }
 }
@@ -349,13 +354,13 @@ void random_Graph(PrModel& m, int Dia, std::mt19937& rng) {
 
 TEST(SdlPrStateMachineDepth, RandomGraphsMatchTheRecursiveWalk) {
   int stopped = 0, complete = 0;
-  for (unsigned seed = 1; seed <= 400; ++seed) {
+  for (unsigned seed = 1; seed <= 1000; ++seed) {
     std::mt19937 rng(seed);
     bool procedure = seed % 3 == 0;
     PrModel m;
     int P = m.ref(m.sys(), EnumSym::PRO_INST_REF_SYM, "P");
     int Dia = procedure ? m.ref(P, EnumSym::PROCEDURE_INST_REF_SYM, "Pr") : P;
-    random_Graph(m, Dia, rng);
+    random_Graph(m, Dia, rng, seed % 2 == 0);
     std::string head = ProcessModel::HEAD;
     std::string tail = "ENDPROCESS P;\n";
     if (procedure) {

@@ -162,9 +162,9 @@ TEST(SdlPrChannels, DirectionsAndConnections) {
             "PROCESS X;\nENDPROCESS X;\nPROCESS Y;\nENDPROCESS Y;\nENDBLOCK B;\nENDSYSTEM ROOT;\n");
 }
 
-// (A delay kind outside 0 and 1 cannot be stored: the model's delay kinds
-// hold no other value.)
-TEST(SdlPrErrors, UnknownDirectionStopsAfterTheHeaderLine) {
+// An unknown delay kind is refused before the channel's header line, an
+// unknown direction kind right after it.
+TEST(SdlPrErrors, UnknownChannelKindsStopTheGeneration) {
   PrModel m;
   ChanDef c;
   c.Name = "c";
@@ -173,6 +173,10 @@ TEST(SdlPrErrors, UnknownDirectionStopsAfterTheHeaderLine) {
   m.Model.modify_Chan_DirectionType(ID, static_cast<ClsChannel::e_DirectionType>(3), Info);
   EXPECT_THROW(m.generate(false), ClsSDL_PR_Writer_UnspecifiedError);
   EXPECT_EQ(m.Written, "SYSTEM ROOT;\nCHANNEL c DELAY\n");
+  m.Model.modify_Chan_DelayType(ID, static_cast<ClsChannel::e_DelayType>(2), Info);
+  expect(Info, ClsMoAccessInfo::MODIFY_OK);
+  EXPECT_THROW(m.generate(false), ClsSDL_PR_Writer_UnspecifiedError);
+  EXPECT_EQ(m.Written, "SYSTEM ROOT;\n");
 }
 
 TEST(SdlPrErrors, ChannelEndWithoutSymbolStopsTheGeneration) {

@@ -92,17 +92,26 @@ public:
       Model.insert_StateMachineSymbol(Type, Dia, Page < 0 ? page(Dia) : Page, 0, 0, 10, 10, Text, Info, ID);
     });
   }
-  int flow(int Dia, int From, int To) { return line(Dia, From, To, nullptr); }
-  int answer(int Dia, int From, int To, const std::string& Text) { return line(Dia, From, To, &Text); }
+  int flow(int Dia, int From, int To, int Page = -1) { return line(Dia, From, To, nullptr, Page); }
+  int answer(int Dia, int From, int To, const std::string& Text, int Page = -1) {
+    return line(Dia, From, To, &Text, Page);
+  }
   // A flow line, or a decision flow line when an answer text is given.
-  int line(int Dia, int From, int To, const std::string* Answer) {
+  int line(int Dia, int From, int To, const std::string* Answer, int Page = -1) {
     std::list<int> Coords{0, 0, 1, 1};
+    if (Page < 0) Page = page(Dia);
     return inserted([&](ClsMoAccessInfo& Info, int& ID) {
       if (Answer)
-        Model.insert_DecisionFlowLine(Dia, page(Dia), Coords, From, To, *Answer, ClsRecPaS(0, 0, 1, 1), Info, ID);
+        Model.insert_DecisionFlowLine(Dia, Page, Coords, From, To, *Answer, ClsRecPaS(0, 0, 1, 1), Info, ID);
       else
-        Model.insert_FlowLine(Dia, page(Dia), Coords, From, To, Info, ID);
+        Model.insert_FlowLine(Dia, Page, Coords, From, To, Info, ID);
     });
+  }
+  // Appends a page to the diagram and returns its ID.
+  int new_page(int Dia) {
+    ClsMoAccessInfo Info;
+    Model.append_NewPage(Dia, Info);
+    return Model.get_LastPageID(Dia, Info);
   }
   void name_sys(const std::string& Name) {
     ClsMoAccessInfo Info;
