@@ -42,7 +42,7 @@ int CommandCall::reject_Type(const char* message) {
 }
 
 ResultWriter& ResultWriter::set(const char* key, const std::string& value) {
-  if (good) good = OneDimVarSet(interp, MAR_ARRAY, key, value) == TCL_OK;
+  pending.emplace_back(key, value);
   return *this;
 }
 
@@ -55,7 +55,7 @@ ResultWriter& ResultWriter::set_text(const char* key, const std::string& text) {
 }
 
 ResultWriter& ResultWriter::field(int id, const char* name, const std::string& value) {
-  if (good) good = TwoDimVarSet(interp, MAR_ARRAY, id, name, value) == TCL_OK;
+  pending.emplace_back(field_Key(id, name), value);
   return *this;
 }
 
@@ -71,6 +71,15 @@ ResultWriter& ResultWriter::field_text(int id, const char* name, const std::stri
 
 ResultWriter& ResultWriter::field_pas(int id, const char* name, const ClsRecPaS& pas) {
   return field(id, name, pas.get_PaS_as_String());
+}
+
+bool ResultWriter::ok() {
+  for (const auto& entry : pending) {
+    if (!good) break;
+    good = OneDimVarSet(interp, MAR_ARRAY, entry.first, entry.second) == TCL_OK;
+  }
+  pending.clear();
+  return good;
 }
 
 int write_NewObj(Tcl_Interp* interp, int newID) {
