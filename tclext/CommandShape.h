@@ -81,11 +81,11 @@ class ResultWriter {
 public:
   explicit ResultWriter(Tcl_Interp* interp) : interp(interp) {}
 
-  ResultWriter& set(const char* key, const std::string& value);
+  ResultWriter& set(const char* key, std::string value);
   ResultWriter& set(const char* key, int value);
   // A model text, with its braces escaped.
   ResultWriter& set_text(const char* key, const std::string& text);
-  ResultWriter& field(int id, const char* name, const std::string& value);
+  ResultWriter& field(int id, const char* name, std::string value);
   ResultWriter& field(int id, const char* name, int value);
   ResultWriter& field_text(int id, const char* name, const std::string& text);
   ResultWriter& field_pas(int id, const char* name, const ClsRecPaS& pas);
