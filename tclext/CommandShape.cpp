@@ -41,8 +41,8 @@ int CommandCall::reject_Type(const char* message) {
   return fail(message);
 }
 
-ResultWriter& ResultWriter::set(const char* key, const std::string& value) {
-  if (good) good = OneDimVarSet(interp, MAR_ARRAY, key, value) == TCL_OK;
+ResultWriter& ResultWriter::set(const char* key, std::string value) {
+  pending.emplace_back(key, std::move(value));
   return *this;
 }
 
@@ -51,11 +51,11 @@ ResultWriter& ResultWriter::set(const char* key, int value) { return set(key, Co
 ResultWriter& ResultWriter::set_text(const char* key, const std::string& text) {
   std::string value;
   createValListScrForStrings(text, value);
-  return set(key, value);
+  return set(key, std::move(value));
 }
 
-ResultWriter& ResultWriter::field(int id, const char* name, const std::string& value) {
-  if (good) good = TwoDimVarSet(interp, MAR_ARRAY, id, name, value) == TCL_OK;
+ResultWriter& ResultWriter::field(int id, const char* name, std::string value) {
+  pending.emplace_back(field_Key(id, name), std::move(value));
   return *this;
 }
 
@@ -66,11 +66,20 @@ ResultWriter& ResultWriter::field(int id, const char* name, int value) {
 ResultWriter& ResultWriter::field_text(int id, const char* name, const std::string& text) {
   std::string value;
   createValListScrForStrings(text, value);
-  return field(id, name, value);
+  return field(id, name, std::move(value));
 }
 
 ResultWriter& ResultWriter::field_pas(int id, const char* name, const ClsRecPaS& pas) {
   return field(id, name, pas.get_PaS_as_String());
+}
+
+bool ResultWriter::ok() {
+  for (const auto& entry : pending) {
+    if (!good) break;
+    good = OneDimVarSet(interp, MAR_ARRAY, entry.first, entry.second) == TCL_OK;
+  }
+  pending.clear();
+  return good;
 }
 
 int write_NewObj(Tcl_Interp* interp, int newID) {

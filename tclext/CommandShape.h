@@ -11,6 +11,8 @@
 #include <exception>
 #include <list>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/SysSpec.h"
 #include "tclext/ArgConvert.h"
@@ -70,17 +72,20 @@ private:
   ClsMoAccessInfo Info;
 };
 
-// Writes into the result array; after the first failed write every further
-// write is skipped, so status() tells whether all of them went through.
+// Collects the keys of an answer and writes them into the result array in
+// the order they were given, stopping at the first failed write. Nothing is
+// written before ok() or status(): every value is read from the model first,
+// so a variable trace on the array that changes or replaces the model while
+// the keys are written cannot pull elements away under the writer.
 class ResultWriter {
 public:
   explicit ResultWriter(Tcl_Interp* interp) : interp(interp) {}
 
-  ResultWriter& set(const char* key, const std::string& value);
+  ResultWriter& set(const char* key, std::string value);
   ResultWriter& set(const char* key, int value);
   // A model text, with its braces escaped.
   ResultWriter& set_text(const char* key, const std::string& text);
-  ResultWriter& field(int id, const char* name, const std::string& value);
+  ResultWriter& field(int id, const char* name, std::string value);
   ResultWriter& field(int id, const char* name, int value);
   ResultWriter& field_text(int id, const char* name, const std::string& text);
   ResultWriter& field_pas(int id, const char* name, const ClsRecPaS& pas);
@@ -95,21 +100,20 @@ public:
     createValListScr(elements, ids);
     return mar_ok().set("Count", static_cast<int>(elements.size())).set("IDs", ids);
   }
-  // Calls `write(writer, element)` for every element while the writes succeed.
+  // Calls `write(writer, element)` for every element.
   template <class T, class F>
   ResultWriter& each(const std::list<const T*>& elements, F write) {
-    for (const T* e : elements) {
-      if (!good) break;
-      write(*this, *e);
-    }
+    for (const T* e : elements) write(*this, *e);
     return *this;
   }
 
-  bool ok() const { return good; }
-  int status() const { return good ? TCL_OK : TCL_ERROR; }
+  // Writes the collected keys; true when all of them went through.
+  bool ok();
+  int status() { return ok() ? TCL_OK : TCL_ERROR; }
 
 private:
   Tcl_Interp* interp;
+  std::vector<std::pair<std::string, std::string>> pending;
   bool good = true;
 };
 

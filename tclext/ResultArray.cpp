@@ -40,8 +40,10 @@ int OneDimVarSet(Tcl_Interp* interp, const std::string& arrayName, const std::st
 
 int TwoDimVarSet(Tcl_Interp* interp, const std::string& arrayName, int id, const std::string& field,
                  const std::string& value) {
-  return OneDimVarSet(interp, arrayName, Converter::Int_to_String(id) + "," + field, value);
+  return OneDimVarSet(interp, arrayName, field_Key(id, field), value);
 }
+
+std::string field_Key(int id, const std::string& field) { return Converter::Int_to_String(id) + "," + field; }
 
 void createValListScr(const std::list<int>& values, std::string& out) { out = Converter::IntList_to_String(values); }
 

@@ -43,13 +43,13 @@ int Vemra::TclExt::TclModelAccess::get_ReferencingDiagramID(ClientData, Tcl_Inte
     Tcl_WrongNumArgs(interp, 1, objv, "refID");
     return TCL_ERROR;
   }
+  int diagramID = 0;
+  if (Tcl_GetIntFromObj(interp, objv[1], &diagramID) != TCL_OK) return TCL_ERROR;
   const SysSpec* spec = AppVars.get_SysSpec();
   if (!spec) {
     Tcl_SetResult(interp, const_cast<char*>(MSG_NO_SYSSPEC), TCL_VOLATILE);
     return TCL_ERROR;
   }
-  int diagramID = 0;
-  if (Tcl_GetIntFromObj(interp, objv[1], &diagramID) != TCL_OK) return TCL_ERROR;
   ClsMoAccessInfo info;
   int referencingID = spec->get_ReferencingDiagramID(diagramID, info);
   if (!AccessOK(interp, info, R::GET_OK)) return TCL_ERROR;

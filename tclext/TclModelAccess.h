@@ -28,6 +28,8 @@ int OneDimVarSet(Tcl_Interp* interp, const std::string& arrayName, const std::st
 int OneDimVarSet(Tcl_Interp* interp, const std::string& arrayName, const std::string& key, int value);
 int TwoDimVarSet(Tcl_Interp* interp, const std::string& arrayName, int id, const std::string& field,
                  const std::string& value);
+// The key of field `field` of the element `id`: the decimal ID, a comma, the field.
+std::string field_Key(int id, const std::string& field);
 void createValListScr(const std::list<int>& values, std::string& out);
 // The model IDs of the elements, in list order.
 void createValListScr(const std::list<const ClsFlowLine*>& elements, std::string& out);

@@ -16,6 +16,12 @@ TEST(ArgConvert, IntegersReadLikeStrtolAndSaturate) {
   EXPECT_EQ(get_Int("99999999999999999999"), INT_MAX);
   EXPECT_EQ(get_Int("-2147483649"), INT_MIN);
   EXPECT_EQ(get_Int("0x10"), 0);
+  EXPECT_EQ(get_Int("+5"), 5);
+  EXPECT_EQ(get_Int("-0"), 0);
+  EXPECT_EQ(get_Int("\t\n 7"), 7);
+  EXPECT_EQ(get_Int("- 4"), 0);
+  EXPECT_EQ(get_Int("2147483648"), INT_MAX);
+  EXPECT_EQ(get_Int(std::string("-2147483648")), INT_MIN);
 }
 
 TEST(ArgConvert, IntListsTurnEmptyPiecesIntoZeros) {
@@ -41,6 +47,9 @@ TEST(ArgConvert, PaSTakesFourNumbersAndKeepsThePresetForMissingOnes) {
   ClsRecPaS preset(0, 0, 10, 10);
   get_PaS_from_space_separated_IntListString("7 8", preset);
   EXPECT_EQ(preset.get_PaS_as_String(), "7 8 10 10");
+  // A leading blank is an empty first number.
+  get_PaS_from_space_separated_IntListString(" 1 2 3 4", preset);
+  EXPECT_EQ(preset.get_PaS_as_String(), "0 1 2 3");
 }
 
 TEST(ArgConvert, UnknownSymbolNamesGiveZeroAndTwoDebugLines) {
