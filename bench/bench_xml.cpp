@@ -29,62 +29,62 @@ int check(const ClsMoAccessInfo& info, int id) {
 // chained by flow lines (every tenth a decision answer), about `elements`
 // elements in all, plus a few structure symbols and channels.
 std::unique_ptr<SysSpec> build_model(int elements) {
-  std::unique_ptr<SysSpec> spec(new SysSpec());
+  std::unique_ptr<SysSpec> sysSpec(new SysSpec());
   ClsMoAccessInfo info;
   int id = -1;
-  spec->insert_Symbol(EnumSym::BLK_INST_REF_SYM, 1, 2, 100, 100, 80, 40, "Block", info, id);
-  int blk = spec->get_RecSymbol(check(info, id), info)->get_referenced_Diagram_Model_ID();
-  int blkPage = spec->get_FirstPageID(blk, info);
+  sysSpec->insert_Symbol(EnumSym::BLK_INST_REF_SYM, 1, 2, 100, 100, 80, 40, "Block", info, id);
+  int blk = sysSpec->get_RecSymbol(check(info, id), info)->get_referenced_Diagram_Model_ID();
+  int blkPage = sysSpec->get_FirstPageID(blk, info);
   ClsRecPaS box(1, 2, 30, 10);
   for (int done = 0, p = 0; done < elements; done += PER_PROCESS, ++p) {
-    spec->insert_Symbol(EnumSym::PRO_INST_REF_SYM, blk, blkPage, 10 + p, 10, 80, 40, "P" + std::to_string(p), info,
+    sysSpec->insert_Symbol(EnumSym::PRO_INST_REF_SYM, blk, blkPage, 10 + p, 10, 80, 40, "P" + std::to_string(p), info,
                         id);
     int sym = check(info, id);
-    int pro = spec->get_RecSymbol(sym, info)->get_referenced_Diagram_Model_ID();
+    int pro = sysSpec->get_RecSymbol(sym, info)->get_referenced_Diagram_Model_ID();
     std::list<int> coords{10, 20, 10, 40};
-    spec->insert_Channel(blk, blkPage, ClsChannel::DELAY, ClsChannel::BOTH, ClsChanName("c", box),
+    sysSpec->insert_Channel(blk, blkPage, ClsChannel::DELAY, ClsChannel::BOTH, ClsChanName("c", box),
                          ClsChanSourceSigList("a, b", box), ClsChanSourceCon("", box), ClsChanDestSigList("x", box),
                          ClsChanDestCon("", box), coords, true, 0, false, sym, info, id);
     check(info, id);
-    int page = spec->get_FirstPageID(pro, info);
+    int page = sysSpec->get_FirstPageID(pro, info);
     int previous = -1;
     for (int i = 0; i < PER_PROCESS / 2; ++i) {
       if (i > 0 && i % PER_PAGE == 0) {
-        spec->append_NewPage(pro, info);
-        page = spec->get_LastPageID(pro, info);
+        sysSpec->append_NewPage(pro, info);
+        page = sysSpec->get_LastPageID(pro, info);
         previous = -1;
       }
       SM::e_StateMachineSymbolType type = i % 10 == 0 ? SM::DECISION : i % 3 ? SM::TASK : SM::STATE;
-      spec->insert_StateMachineSymbol(type, pro, page, 100, 10 + i % PER_PAGE, 80, 30, "task & <" + std::to_string(i),
+      sysSpec->insert_StateMachineSymbol(type, pro, page, 100, 10 + i % PER_PAGE, 80, 30, "task & <" + std::to_string(i),
                                       info, id);
       int current = check(info, id);
       if (previous >= 0) {
         std::list<int> path{140, 40, 140, 60, 150, 60};
-        if (i % 10 == 1) spec->insert_DecisionFlowLine(pro, page, path, previous, current, "yes", box, info, id);
-        else spec->insert_FlowLine(pro, page, path, previous, current, info, id);
+        if (i % 10 == 1) sysSpec->insert_DecisionFlowLine(pro, page, path, previous, current, "yes", box, info, id);
+        else sysSpec->insert_FlowLine(pro, page, path, previous, current, info, id);
         check(info, id);
       }
       previous = current;
     }
   }
-  return spec;
+  return sysSpec;
 }
 
 std::string file_name(int elements) { return "/tmp/bench_xml_" + std::to_string(getpid()) + "_" + std::to_string(elements) + ".xml"; }
 
 // One model and its file per size, built on first use.
 struct Fixture {
-  std::unique_ptr<SysSpec> spec;
+  std::unique_ptr<SysSpec> sysSpec;
   std::string path;
   std::string bytes;
 };
 Fixture& fixture(int elements) {
   static std::map<int, Fixture> all;
   Fixture& f = all[elements];
-  if (!f.spec) {
-    f.spec = build_model(elements);
+  if (!f.sysSpec) {
+    f.sysSpec = build_model(elements);
     f.path = file_name(elements);
-    f.spec->store(f.path);
+    f.sysSpec->store(f.path);
     std::ifstream in(f.path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
@@ -95,14 +95,14 @@ Fixture& fixture(int elements) {
 
 void set_counters(benchmark::State& state, const Fixture& f) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(f.bytes.size()));
-  state.counters["elements"] = static_cast<double>(f.spec->get_NumberOfRegisteredIDs());
+  state.counters["elements"] = static_cast<double>(f.sysSpec->get_NumberOfRegisteredIDs());
   state.counters["MB"] = static_cast<double>(f.bytes.size()) / 1e6;
 }
 
 void BM_Store(benchmark::State& state) {
   Fixture& f = fixture(static_cast<int>(state.range(0)));
   std::string out = f.path + ".out";
-  for (auto _ : state) benchmark::DoNotOptimize(f.spec->store(out));
+  for (auto _ : state) benchmark::DoNotOptimize(f.sysSpec->store(out));
   std::remove(out.c_str());
   set_counters(state, f);
 }

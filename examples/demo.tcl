@@ -1,4 +1,4 @@
-# Drives the sdl library as the editor does: builds a small specification
+# Drives the sdl library as the editor does: builds a small system model
 # (examples/example_model.tcl) and prints what the list commands read back.
 package require Tk
 wm withdraw .

@@ -1,4 +1,4 @@
-# Builds a small but complete specification through the sdl commands, as the
+# Builds a small but complete system model through the sdl commands, as the
 # editor would while the user draws it, and returns the important model IDs.
 #
 #   system Demo: a text symbol, block Ctrl, channels from and to the environment

@@ -10,11 +10,11 @@
 #include "xml/XML_Writer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
-  Vemra::SysSpec Spec;
+  Vemra::SysSpec Model;
   bool Loaded = true;
   try {
     Vemra::ClsXML_Reader Reader;
-    Reader.read_SysSpecFromMemory(std::string(reinterpret_cast<const char*>(Data), Size), &Spec);
+    Reader.read_SysSpecFromMemory(std::string(reinterpret_cast<const char*>(Data), Size), &Model);
   } catch (const Vemra::ClsXML_Reader_ErrorReporter&) {
     Loaded = false;
   } catch (const Vemra::ClsRenumberingHelper_ErrorReporter&) {
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   }
   if (Loaded) {
     Vemra::ClsXML_Writer Writer;
-    Writer.write_SysSpec(Spec.get_SysDia(), "/dev/null");
+    Writer.write_SysSpec(Model.get_SysDia(), "/dev/null");
   }
   return 0;
 }

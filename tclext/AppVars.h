@@ -8,7 +8,7 @@ namespace Vemra {
 class SysSpec;
 
 // Process-wide application variables: the fixed installation paths and the
-// current system specification (owned by the commands that install one).
+// current system model (owned by the commands that install one).
 class ClassAppVars {
 public:
   ClassAppVars();

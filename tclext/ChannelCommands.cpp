@@ -45,7 +45,7 @@ VEMRA_COMMAND(insert_BidirecChannel) {
     std::list<int> coords;
     c.int_list_arg(6, coords);
     int newID = -1;
-    c.spec().insert_Channel(diagramID, pageID, delay, ClsChanName(c.text_arg(7), c.pas_arg(8)),
+    c.sysSpec().insert_Channel(diagramID, pageID, delay, ClsChanName(c.text_arg(7), c.pas_arg(8)),
                             ClsChanSourceSigList(c.text_arg(9), c.pas_arg(10)),
                             ClsChanSourceCon(c.text_arg(11), c.pas_arg(12)),
                             ClsChanDestSigList(c.text_arg(13), c.pas_arg(14)),
@@ -86,7 +86,7 @@ int Vemra::TclExt::TclModelAccess::write_Channels_to_Tcl_Interp(Tcl_Interp* inte
 VEMRA_COMMAND(get_Channels) {
   return run_Command(interp, argc, argv, {3, Clear::BEFORE_COUNT}, [](CommandCall& c) {
     std::list<const ClsChannel*> channels;
-    c.spec().get_Channels(c.int_arg(1), c.int_arg(2), channels, c.info());
+    c.sysSpec().get_Channels(c.int_arg(1), c.int_arg(2), channels, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
     return write_Channels_to_Tcl_Interp(c.interp, channels) == 0 ? TCL_OK : TCL_ERROR;
   });
@@ -96,7 +96,7 @@ VEMRA_COMMAND(modify_Chan_Coords) {
   return run_Command(interp, argc, argv, {3, Clear::NEVER}, [](CommandCall& c) {
     std::list<int> coords;
     c.int_list_arg(2, coords);
-    c.spec().modify_Chan_Coords(c.int_arg(1), coords, c.info());
+    c.sysSpec().modify_Chan_Coords(c.int_arg(1), coords, c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
@@ -106,7 +106,7 @@ VEMRA_COMMAND(modify_ChanComp) {
     int channelID = c.int_arg(1);
     ClsChanComp::e_CompType type;
     if (!determine_ChanCompType(c.text_arg(2), type)) return c.fail(MSG_UNKNOWN_COMP);
-    (c.spec().*get_CompChange(type))(channelID, c.text_arg(3), c.pas_arg(4), c.info());
+    (c.sysSpec().*get_CompChange(type))(channelID, c.text_arg(3), c.pas_arg(4), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
@@ -118,16 +118,16 @@ VEMRA_COMMAND(modify_Chan_Type) {
     if (!determine_ChannelDelayType(c.text_arg(2), delay)) return c.fail(MSG_UNKNOWN_DELAY);
     ClsChannel::e_DirectionType direction;
     if (!determine_ChannelDirectionType(c.text_arg(3), direction)) return c.fail(MSG_UNKNOWN_DIRECTION);
-    c.spec().modify_Chan_DirectionType(channelID, direction, c.info());
+    c.sysSpec().modify_Chan_DirectionType(channelID, direction, c.info());
     if (!c.ok(R::MODIFY_OK)) return TCL_ERROR;
-    c.spec().modify_Chan_DelayType(channelID, delay, c.info());
+    c.sysSpec().modify_Chan_DelayType(channelID, delay, c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
 
 VEMRA_COMMAND(delete_Chan) {
   return run_Command(interp, argc, argv, {2, Clear::NEVER}, [](CommandCall& c) {
-    c.spec().delete_Channel(c.int_arg(1), c.info());
+    c.sysSpec().delete_Channel(c.int_arg(1), c.info());
     return c.finish(R::DELETE_OK);
   });
 }

@@ -8,7 +8,7 @@ namespace TclExt {
 namespace TclModelAccess {
 
 const char* const MSG_WRONG_ARGS = "wrong # args";
-const char* const MSG_NO_SYSSPEC = "no system specification: call create_EmptySysSpec or load_Model_from_File first";
+const char* const MSG_NO_SYSSPEC = "no system model: call create_EmptySysSpec or load_Model_from_File first";
 
 bool CommandCall::begin(const Shape& shape) {
   if (shape.clear == Clear::BEFORE_COUNT && clear_MAR_ARR(interp) != TCL_OK) return false;

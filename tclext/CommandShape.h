@@ -3,7 +3,7 @@
 
 // The shape shared by every string command: clear the result array (before
 // or after the word count check, or never), check the count, make sure a
-// specification exists, convert the words, call the model, check its status
+// system model exists, convert the words, call the model, check its status
 // and write the answer. Each command supplies only its own middle part.
 
 #include <tcl.h>
@@ -38,7 +38,7 @@ class CommandCall {
 public:
   CommandCall(Tcl_Interp* interp, int argc, const char* argv[]) : interp(interp), argc(argc), argv(argv) {}
 
-  // Clear, count and specification check; false when the command must end
+  // Clear, count and system model check; false when the command must end
   // with TCL_ERROR (the interpreter result is then set).
   bool begin(const Shape& shape);
 
@@ -48,7 +48,7 @@ public:
   // A position and size string over the preset x 0, y 0, width 10, height 10.
   ClsRecPaS pas_arg(int i) const;
 
-  SysSpec& spec() const { return *pSysSpec; }
+  SysSpec& sysSpec() const { return *pSysSpec; }
   // A fresh status object for the next model call.
   ClsMoAccessInfo& info() {
     Info = ClsMoAccessInfo();

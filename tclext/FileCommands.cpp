@@ -1,4 +1,4 @@
-// The Tcl commands that store the current specification in a model file and
+// The Tcl commands that store the current system model in a model file and
 // replace it by the content of one. Both report under their own keys of the
 // result array; the Tcl return code only tells a wrong call or an array that
 // cannot be set.
@@ -26,7 +26,7 @@ int set_Entry(Tcl_Interp* interp, const char* key, const std::string& value) {
 }
 }  // namespace
 
-// The file is read into a new specification; only a successful read replaces
+// The file is read into a new system model; only a successful read replaces
 // the current one, so a failed load leaves the model and its IDs untouched.
 int load_Model_from_File(ClientData, Tcl_Interp* interp, int argc, const char* argv[]) {
   if (argc != 2) return wrong_args(interp);
@@ -50,7 +50,7 @@ int load_Model_from_File(ClientData, Tcl_Interp* interp, int argc, const char* a
   return set_Entry(interp, "LoadingState", "OK");
 }
 
-// Without a current specification there is nothing to store: "Error".
+// Without a current system model there is nothing to store: "Error".
 int store_Model_in_File(ClientData, Tcl_Interp* interp, int argc, const char* argv[]) {
   if (argc != 2) return wrong_args(interp);
   bool Stored = false;

@@ -10,7 +10,7 @@ VEMRA_COMMAND(insert_FlowLine) {
     std::list<int> coords;
     c.int_list_arg(5, coords);
     int newID = -1;
-    c.spec().insert_FlowLine(c.int_arg(1), c.int_arg(2), coords, c.int_arg(3), c.int_arg(4), c.info(), newID);
+    c.sysSpec().insert_FlowLine(c.int_arg(1), c.int_arg(2), coords, c.int_arg(3), c.int_arg(4), c.info(), newID);
     if (!c.ok(R::INSERT_OK)) return TCL_ERROR;
     return write_NewObj(c.interp, newID);
   });
@@ -21,7 +21,7 @@ VEMRA_COMMAND(insert_DecisionFlowLine) {
     std::list<int> coords;
     c.int_list_arg(5, coords);
     int newID = -1;
-    c.spec().insert_DecisionFlowLine(c.int_arg(1), c.int_arg(2), coords, c.int_arg(3), c.int_arg(4), c.text_arg(6),
+    c.sysSpec().insert_DecisionFlowLine(c.int_arg(1), c.int_arg(2), coords, c.int_arg(3), c.int_arg(4), c.text_arg(6),
                                      c.pas_arg(7), c.info(), newID);
     if (!c.ok(R::INSERT_OK)) return TCL_ERROR;
     return write_NewObj(c.interp, newID);
@@ -32,14 +32,14 @@ VEMRA_COMMAND(modify_FlowLineCoords) {
   return run_Command(interp, argc, argv, {3, Clear::NEVER}, [](CommandCall& c) {
     std::list<int> coords;
     c.int_list_arg(2, coords);
-    c.spec().modify_FlowLineCoords(c.int_arg(1), coords, c.info());
+    c.sysSpec().modify_FlowLineCoords(c.int_arg(1), coords, c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
 
 VEMRA_COMMAND(modify_DecisionFlowLinePaS) {
   return run_Command(interp, argc, argv, {6, Clear::NEVER}, [](CommandCall& c) {
-    c.spec().modify_DecisionFlowLinePaS(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.int_arg(4), c.int_arg(5),
+    c.sysSpec().modify_DecisionFlowLinePaS(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.int_arg(4), c.int_arg(5),
                                         c.info());
     return c.finish(R::MODIFY_OK);
   });
@@ -47,14 +47,14 @@ VEMRA_COMMAND(modify_DecisionFlowLinePaS) {
 
 VEMRA_COMMAND(modify_DecisionFlowLineContent) {
   return run_Command(interp, argc, argv, {3, Clear::NEVER}, [](CommandCall& c) {
-    c.spec().modify_DecisionFlowLineContent(c.int_arg(1), c.text_arg(2), c.info());
+    c.sysSpec().modify_DecisionFlowLineContent(c.int_arg(1), c.text_arg(2), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
 
 VEMRA_COMMAND(delete_FlowLine) {
   return run_Command(interp, argc, argv, {2, Clear::NEVER}, [](CommandCall& c) {
-    c.spec().delete_FlowLine(c.int_arg(1), c.info());
+    c.sysSpec().delete_FlowLine(c.int_arg(1), c.info());
     return c.finish(R::DELETE_OK);
   });
 }
@@ -93,7 +93,7 @@ int Vemra::TclExt::TclModelAccess::write_FlowLines_to_Tcl_Interp(Tcl_Interp* int
 VEMRA_COMMAND(get_FlowLines) {
   return run_Command(interp, argc, argv, {3, Clear::BEFORE_COUNT}, [](CommandCall& c) {
     std::list<const ClsFlowLine*> lines;
-    c.spec().get_FlowLines(c.int_arg(1), c.int_arg(2), lines, c.info());
+    c.sysSpec().get_FlowLines(c.int_arg(1), c.int_arg(2), lines, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
     return write_FlowLines_to_Tcl_Interp(c.interp, lines) == 0 ? TCL_OK : TCL_ERROR;
   });

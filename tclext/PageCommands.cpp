@@ -15,7 +15,7 @@ using NeighbourGetter = int (SysSpec::*)(int, int, ClsPageManager::e_PageIndex&,
 
 // First or last page: "Result", then `key` = the page ID.
 int answer_PageID(CommandCall& c, PageGetter get, const char* key) {
-  int pageID = (c.spec().*get)(c.int_arg(1), c.info());
+  int pageID = (c.sysSpec().*get)(c.int_arg(1), c.info());
   if (!c.ok(R::PAGE_GET_OK)) return TCL_ERROR;
   return ResultWriter(c.interp).mar_ok().set(key, pageID).status();
 }
@@ -23,7 +23,7 @@ int answer_PageID(CommandCall& c, PageGetter get, const char* key) {
 // Next or previous page: "Result", whether it exists, and its ID (-1 if none).
 int answer_NeighbourPage(CommandCall& c, NeighbourGetter get, const char* existsKey, const char* idKey) {
   ClsPageManager::e_PageIndex index = ClsPageManager::FIRST_PAGE;
-  int pageID = (c.spec().*get)(c.int_arg(1), c.int_arg(2), index, c.info());
+  int pageID = (c.sysSpec().*get)(c.int_arg(1), c.int_arg(2), index, c.info());
   if (!c.ok(R::PAGE_GET_OK)) return TCL_ERROR;
   const char* exists = index == ClsPageManager::NEIGHBOUR_PAGE ? "true" : "false";
   return ResultWriter(c.interp).mar_ok().set(existsKey, exists).set(idKey, pageID).status();
@@ -34,7 +34,7 @@ int answer_NeighbourPage(CommandCall& c, NeighbourGetter get, const char* exists
 VEMRA_COMMAND(get_PageSize) {
   return run_Command(interp, argc, argv, PAGE_QUERY, [](CommandCall& c) {
     int width = 0, height = 0;
-    c.spec().get_PageSize(c.int_arg(1), c.int_arg(2), width, height, c.info());
+    c.sysSpec().get_PageSize(c.int_arg(1), c.int_arg(2), width, height, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
     return ResultWriter(c.interp).mar_ok().set("PageWidth", width).set("PageHeight", height).status();
   });
@@ -44,7 +44,7 @@ VEMRA_COMMAND(get_PageFrameInfo) {
   return run_Command(interp, argc, argv, PAGE_QUERY, [](CommandCall& c) {
     ClsRecPaS frame(0, 0, 10, 10);
     std::string diaType, name, index;
-    c.spec().get_PageFrameInfo(c.int_arg(1), c.int_arg(2), frame, diaType, name, index, c.info());
+    c.sysSpec().get_PageFrameInfo(c.int_arg(1), c.int_arg(2), frame, diaType, name, index, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
     std::string framePaS;
     createValListScr(frame.get_PaS_as_IntList(), framePaS);
@@ -60,21 +60,21 @@ VEMRA_COMMAND(get_PageFrameInfo) {
 
 VEMRA_COMMAND(modify_PageWidth) {
   return run_Command(interp, argc, argv, {4, Clear::NEVER}, [](CommandCall& c) {
-    c.spec().modify_PageWidth(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.info());
+    c.sysSpec().modify_PageWidth(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
 
 VEMRA_COMMAND(modify_PageHeight) {
   return run_Command(interp, argc, argv, {4, Clear::NEVER}, [](CommandCall& c) {
-    c.spec().modify_PageHeight(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.info());
+    c.sysSpec().modify_PageHeight(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
 
 VEMRA_COMMAND(modify_PageFramePaS) {
   return run_Command(interp, argc, argv, {7, Clear::NEVER}, [](CommandCall& c) {
-    c.spec().modify_PageFramePaS(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.int_arg(4), c.int_arg(5),
+    c.sysSpec().modify_PageFramePaS(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.int_arg(4), c.int_arg(5),
                                  c.int_arg(6), c.info());
     return c.finish(R::MODIFY_OK);
   });
@@ -82,7 +82,7 @@ VEMRA_COMMAND(modify_PageFramePaS) {
 
 VEMRA_COMMAND(add_NewPage_after) {
   return run_Command(interp, argc, argv, PAGE_CHANGE, [](CommandCall& c) {
-    c.spec().add_NewPage_after(c.int_arg(1), c.int_arg(2), c.info());
+    c.sysSpec().add_NewPage_after(c.int_arg(1), c.int_arg(2), c.info());
     return c.finish(R::PAGE_INSERT_OK);
   });
 }
@@ -111,7 +111,7 @@ VEMRA_COMMAND(get_PreviousPageID) {
 
 VEMRA_COMMAND(delete_Page) {
   return run_Command(interp, argc, argv, PAGE_CHANGE, [](CommandCall& c) {
-    c.spec().delete_Page(c.int_arg(1), c.int_arg(2), c.info());
+    c.sysSpec().delete_Page(c.int_arg(1), c.int_arg(2), c.info());
     return c.finish(R::PAGE_DELETE_OK);
   });
 }

@@ -18,10 +18,10 @@ VEMRA_COMMAND(insert_StateMachineSymbol) {
     determine_StateMachineSymbolType(c.text_arg(3), type);
     if (type == ClsStateMachineSymbol::NONE) return c.reject_Type(MSG_UNKNOWN_INSERT);
     int newID = -1;
-    c.spec().insert_StateMachineSymbol(type, diagramID, pageID, c.int_arg(4), c.int_arg(5), c.int_arg(6),
+    c.sysSpec().insert_StateMachineSymbol(type, diagramID, pageID, c.int_arg(4), c.int_arg(5), c.int_arg(6),
                                        c.int_arg(7), c.text_arg(8), c.info(), newID);
     if (!c.ok(R::INSERT_OK)) return TCL_ERROR;
-    c.spec().get_StateMachineSymbol(newID, c.info());
+    c.sysSpec().get_StateMachineSymbol(newID, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
     return write_NewObj(c.interp, newID);
   });
@@ -44,7 +44,7 @@ VEMRA_COMMAND(get_StateMachineSyms) {
     determine_StateMachineSymbolType(c.text_arg(1), type);
     if (type == ClsStateMachineSymbol::NONE) return c.reject_Type(MSG_UNKNOWN_GET);
     std::list<const ClsStateMachineSymbol*> symbols;
-    c.spec().get_StateMachineSyms(type, c.int_arg(2), c.int_arg(3), symbols, c.info());
+    c.sysSpec().get_StateMachineSyms(type, c.int_arg(2), c.int_arg(3), symbols, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
     return write_StateMachineSyms_to_Tcl_Interp(c.interp, symbols) == 0 ? TCL_OK : TCL_ERROR;
   });
@@ -52,14 +52,14 @@ VEMRA_COMMAND(get_StateMachineSyms) {
 
 VEMRA_COMMAND(modify_StateMachineSymbol_Content) {
   return run_Command(interp, argc, argv, {3, Clear::NEVER}, [](CommandCall& c) {
-    c.spec().modify_StateMachineSymContent(c.int_arg(1), c.text_arg(2), c.info());
+    c.sysSpec().modify_StateMachineSymContent(c.int_arg(1), c.text_arg(2), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
 
 VEMRA_COMMAND(modify_StateMachineSymbol_PaS) {
   return run_Command(interp, argc, argv, {6, Clear::NEVER}, [](CommandCall& c) {
-    c.spec().modify_StateMachineSymPaS(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.int_arg(4), c.int_arg(5),
+    c.sysSpec().modify_StateMachineSymPaS(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.int_arg(4), c.int_arg(5),
                                        c.info());
     return c.finish(R::MODIFY_OK);
   });
@@ -67,7 +67,7 @@ VEMRA_COMMAND(modify_StateMachineSymbol_PaS) {
 
 VEMRA_COMMAND(delete_StateMachineSymbol) {
   return run_Command(interp, argc, argv, {2, Clear::NEVER}, [](CommandCall& c) {
-    c.spec().delete_StateMachineSymbol(c.int_arg(1), c.info());
+    c.sysSpec().delete_StateMachineSymbol(c.int_arg(1), c.info());
     return c.finish(R::DELETE_OK);
   });
 }

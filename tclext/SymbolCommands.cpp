@@ -17,10 +17,10 @@ VEMRA_COMMAND(insert_RecSym) {
     determine_SymbolType(c.text_arg(3), type);
     if (type == EnumSym::NONE) return c.reject_Type(MSG_UNKNOWN_SYMBOL_INSERT);
     int newID = -1;
-    c.spec().insert_Symbol(type, diagramID, pageID, c.int_arg(4), c.int_arg(5), c.int_arg(6), c.int_arg(7),
+    c.sysSpec().insert_Symbol(type, diagramID, pageID, c.int_arg(4), c.int_arg(5), c.int_arg(6), c.int_arg(7),
                            c.text_arg(8), c.info(), newID);
     if (!c.ok(R::INSERT_OK)) return TCL_ERROR;
-    const Symbol* symbol = c.spec().get_RecSymbol(newID, c.info());
+    const Symbol* symbol = c.sysSpec().get_RecSymbol(newID, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
     ResultWriter w(c.interp);
     w.mar_ok().set("NewObj_Model_ID", newID);
@@ -46,7 +46,7 @@ VEMRA_COMMAND(get_Symbols) {
     determine_SymbolType(c.text_arg(1), type);
     if (type == EnumSym::NONE) return c.reject_Type(MSG_UNKNOWN_SYMBOL_GET);
     std::list<const Symbol*> symbols;
-    c.spec().get_Syms(type, c.int_arg(2), c.int_arg(3), symbols, c.info());
+    c.sysSpec().get_Syms(type, c.int_arg(2), c.int_arg(3), symbols, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
     return write_Syms_to_Tcl_Interp(c.interp, symbols) == 0 ? TCL_OK : TCL_ERROR;
   });
@@ -54,21 +54,21 @@ VEMRA_COMMAND(get_Symbols) {
 
 VEMRA_COMMAND(modify_RecSym_Content) {
   return run_Command(interp, argc, argv, {3, Clear::NEVER}, [](CommandCall& c) {
-    c.spec().modify_SymbolContent(c.int_arg(1), c.text_arg(2), c.info());
+    c.sysSpec().modify_SymbolContent(c.int_arg(1), c.text_arg(2), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
 
 VEMRA_COMMAND(set_RecSym_PaS) {
   return run_Command(interp, argc, argv, {6, Clear::NEVER}, [](CommandCall& c) {
-    c.spec().set_SymbolPaS(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.int_arg(4), c.int_arg(5), c.info());
+    c.sysSpec().set_SymbolPaS(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.int_arg(4), c.int_arg(5), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
 
 VEMRA_COMMAND(delete_RecSym) {
   return run_Command(interp, argc, argv, {2, Clear::NEVER}, [](CommandCall& c) {
-    c.spec().delete_Symbol(c.int_arg(1), c.info());
+    c.sysSpec().delete_Symbol(c.int_arg(1), c.info());
     return c.finish(R::DELETE_OK);
   });
 }

@@ -9,7 +9,7 @@ bool SysSpec::store(const std::string& path) {
   return Writer.write_SysSpec(pSysDia, path);
 }
 
-// A failed read leaves this specification reset (the empty specification).
+// A failed read leaves this system model reset (the empty system model).
 void SysSpec::load(const std::string& path) {
   ClsXML_Reader Reader;
   reset();

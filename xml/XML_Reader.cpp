@@ -132,8 +132,8 @@ public:
 // The file is mapped into memory and parsed from there, so that the name is
 // only ever a local file name (never standard input, a URL or a compressed
 // stream).
-void ClsXML_Reader::read_SysSpec(const std::string& FileName, SysSpec* Spec) {
-  pSpec = Spec;
+void ClsXML_Reader::read_SysSpec(const std::string& FileName, SysSpec* Target) {
+  pSpec = Target;
   xmlDocPtr Document = nullptr;
   {
     MappedFile File(FileName);
@@ -143,8 +143,8 @@ void ClsXML_Reader::read_SysSpec(const std::string& FileName, SysSpec* Spec) {
   read_Document(Document);
 }
 
-void ClsXML_Reader::read_SysSpecFromMemory(const std::string& Content, SysSpec* Spec) {
-  pSpec = Spec;
+void ClsXML_Reader::read_SysSpecFromMemory(const std::string& Content, SysSpec* Target) {
+  pSpec = Target;
   if (Content.empty() || Content.size() > static_cast<std::size_t>(INT_MAX)) throw E(MSG_PARSING);
   read_Document(xmlReadMemory(Content.data(), static_cast<int>(Content.size()), nullptr, nullptr, PARSE_OPTIONS));
 }

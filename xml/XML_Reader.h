@@ -16,7 +16,7 @@
 
 namespace Vemra {
 
-// Rebuilds a specification from a model file through the ordinary model
+// Rebuilds a system model from a model file through the ordinary model
 // operations, translating the file's IDs into new model IDs. Errors of the
 // file throw ClsXML_Reader_ErrorReporter; a broken ID translation lets the
 // ClsRenumberingHelper_ErrorReporter through.
@@ -29,9 +29,9 @@ public:
   ClsXML_Reader(const ClsXML_Reader&) = delete;
   ClsXML_Reader& operator=(const ClsXML_Reader&) = delete;
 
-  void read_SysSpec(const std::string& FileName, SysSpec* Spec);
+  void read_SysSpec(const std::string& FileName, SysSpec* Target);
   // The same on a file's content already in memory.
-  void read_SysSpecFromMemory(const std::string& Content, SysSpec* Spec);
+  void read_SysSpecFromMemory(const std::string& Content, SysSpec* Target);
 
 private:
   // A diagram element being read: its structure symbols are read one by one

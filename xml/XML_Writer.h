@@ -10,7 +10,7 @@
 
 namespace Vemra {
 
-// Streams a whole specification into a model file: the system diagram first,
+// Streams a whole system model into a model file: the system diagram first,
 // then every referenced diagram in depth-first order, all as children of the
 // root element. Nothing is built in memory beyond a small output buffer.
 class ClsXML_Writer {

@@ -72,29 +72,29 @@ TEST(ModelChannel, PrintWritesTheDumpLines) {
 }
 
 TEST(ModelChannel, InsertionChecksTheEndsBeforeTakingAnID) {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
   int id = -5;
-  int t = add_symbol(spec, EnumSym::TEXT_SYM, 1, 2);
-  int pro = add_symbol(spec, EnumSym::PRO_INST_REF_SYM, 1, 2, "P") + 1;
-  int other = add_symbol(spec, EnumSym::TEXT_SYM, pro, pro + 1);  // a symbol of another diagram
-  int sm = add_sm(spec, SM::START, pro, pro + 1);
+  int t = add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2);
+  int pro = add_symbol(sysSpec, EnumSym::PRO_INST_REF_SYM, 1, 2, "P") + 1;
+  int other = add_symbol(sysSpec, EnumSym::TEXT_SYM, pro, pro + 1);  // a symbol of another diagram
+  int sm = add_sm(sysSpec, SM::START, pro, pro + 1);
 
-  EXPECT_EQ(try_channel(spec, 1, 2, false, sm, true, 0, id), R::INSERT_CHAN_SOURCE_UNKNOWN);
-  EXPECT_EQ(try_channel(spec, 1, 2, false, 999, true, 0, id), R::INSERT_CHAN_SOURCE_UNKNOWN);
-  EXPECT_EQ(try_channel(spec, 1, 2, true, 999, false, 999, id), R::INSERT_CHAN_DEST_UNKNOWN);
-  EXPECT_EQ(try_channel(spec, 1, 2, false, other, false, t, id), R::INSERT_CHAN_SOURCE_UNKNOWN);
-  EXPECT_EQ(try_channel(spec, t, 2, false, t, false, t, id), R::INSERT_LOCATION_NO_DIAGRAM);
-  EXPECT_EQ(try_channel(spec, 77, 2, false, t, false, t, id), R::INSERT_LOCATION_UNKNOWN);
+  EXPECT_EQ(try_channel(sysSpec, 1, 2, false, sm, true, 0, id), R::INSERT_CHAN_SOURCE_UNKNOWN);
+  EXPECT_EQ(try_channel(sysSpec, 1, 2, false, 999, true, 0, id), R::INSERT_CHAN_SOURCE_UNKNOWN);
+  EXPECT_EQ(try_channel(sysSpec, 1, 2, true, 999, false, 999, id), R::INSERT_CHAN_DEST_UNKNOWN);
+  EXPECT_EQ(try_channel(sysSpec, 1, 2, false, other, false, t, id), R::INSERT_CHAN_SOURCE_UNKNOWN);
+  EXPECT_EQ(try_channel(sysSpec, t, 2, false, t, false, t, id), R::INSERT_LOCATION_NO_DIAGRAM);
+  EXPECT_EQ(try_channel(sysSpec, 77, 2, false, t, false, t, id), R::INSERT_LOCATION_UNKNOWN);
   EXPECT_EQ(id, -5);
-  EXPECT_EQ(try_channel(spec, 1, 99, false, t, false, t, id), R::INSERT_PAGE_UNKNOWN);  // takes an ID
+  EXPECT_EQ(try_channel(sysSpec, 1, 99, false, t, false, t, id), R::INSERT_PAGE_UNKNOWN);  // takes an ID
   EXPECT_EQ(id, -5);
 
-  EXPECT_EQ(try_channel(spec, 1, 2, true, 999, false, t, id), R::INSERT_OK);
+  EXPECT_EQ(try_channel(sysSpec, 1, 2, true, 999, false, t, id), R::INSERT_OK);
   EXPECT_EQ(id, sm + 2);
   const ClsChannel* c = nullptr;
   std::list<const ClsChannel*> chans;
-  spec.get_Channels(1, 2, chans, info);
+  sysSpec.get_Channels(1, 2, chans, info);
   c = chans.back();
   EXPECT_EQ(c->get_SourceID_as_Int(), -100);
   EXPECT_EQ(c->get_DestID_as_Int(), t);
@@ -102,80 +102,80 @@ TEST(ModelChannel, InsertionChecksTheEndsBeforeTakingAnID) {
   EXPECT_EQ(c->get_Page_ID(), 2);
 
   // the form with a direction; ends on another page of the same diagram qualify
-  int p2 = add_page(spec, 1);
+  int p2 = add_page(sysSpec, 1);
   ClsRecPaS box(0, 0, 1, 1);
   std::list<int> coords{1, 2};
-  spec.insert_Channel(1, p2, ClsChannel::DELAY, ClsChannel::FROM_SOURCE, ClsChanName("a", box),
+  sysSpec.insert_Channel(1, p2, ClsChannel::DELAY, ClsChannel::FROM_SOURCE, ClsChanName("a", box),
                       ClsChanSourceSigList("", box), ClsChanSourceCon("", box), ClsChanDestSigList("", box),
                       ClsChanDestCon("", box), coords, false, t, false, t, info, id);
   EXPECT_EQ(info.get_Info(), R::INSERT_OK);
   chans.clear();
-  spec.get_Channels(1, p2, chans, info);
+  sysSpec.get_Channels(1, p2, chans, info);
   ASSERT_EQ(chans.size(), 1u);
   EXPECT_EQ(chans.front()->get_DirectionType(), ClsChannel::FROM_SOURCE);
   EXPECT_EQ(chans.front()->get_Model_ID(), id);
 }
 
-TEST(ModelChannel, ModificationsThroughTheSpecification) {
-  SysSpec spec;
+TEST(ModelChannel, ModificationsThroughTheSystemModel) {
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
-  int t = add_symbol(spec, EnumSym::TEXT_SYM, 1, 2);
-  int c = add_channel(spec, 1, 2, t, -1);
+  int t = add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2);
+  int c = add_channel(sysSpec, 1, 2, t, -1);
   std::list<const ClsChannel*> chans;
-  spec.get_Channels(1, 2, chans, info);
+  sysSpec.get_Channels(1, 2, chans, info);
   const ClsChannel* chan = chans.front();
   ClsRecPaS box(4, 3, 2, 1);
 
-  spec.modify_ChanCompName(c, "n", box, info);
+  sysSpec.modify_ChanCompName(c, "n", box, info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
-  spec.modify_ChanSourceSig(c, "ss", box, info);
-  spec.modify_ChanSourceCon(c, "sc", box, info);
-  spec.modify_ChanDestSig(c, "ds", box, info);
-  spec.modify_ChanDestCon(c, "dc", box, info);
+  sysSpec.modify_ChanSourceSig(c, "ss", box, info);
+  sysSpec.modify_ChanSourceCon(c, "sc", box, info);
+  sysSpec.modify_ChanDestSig(c, "ds", box, info);
+  sysSpec.modify_ChanDestCon(c, "dc", box, info);
   EXPECT_EQ(chan->get_NameContent() + chan->get_SourceSigListContent() + chan->get_SourceConContent() +
                 chan->get_DestSigListContent() + chan->get_DestConContent(),
             "nsssc" "dsdc");
   EXPECT_EQ(chan->get_DestConPas(), (std::list<int>{4, 3, 2, 1}));
   std::list<int> coords{9, 8, 7, 6, 5};
-  spec.modify_Chan_Coords(c, coords, info);
+  sysSpec.modify_Chan_Coords(c, coords, info);
   EXPECT_EQ(chan->coords_ref(), (std::vector<int>{9, 8, 7, 6, 5}));
-  spec.modify_Chan_DirectionType(c, ClsChannel::FROM_DESTINATION, info);
-  spec.modify_Chan_DelayType(c, ClsChannel::DELAY, info);
+  sysSpec.modify_Chan_DirectionType(c, ClsChannel::FROM_DESTINATION, info);
+  sysSpec.modify_Chan_DelayType(c, ClsChannel::DELAY, info);
   EXPECT_EQ(chan->get_DirectionType(), ClsChannel::FROM_DESTINATION);
   EXPECT_EQ(chan->get_DelayType(), ClsChannel::DELAY);
 
-  spec.modify_Chan_Coords(t, coords, info);  // a text symbol is no channel
+  sysSpec.modify_Chan_Coords(t, coords, info);  // a text symbol is no channel
   EXPECT_EQ(info.get_Info(), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
-  spec.modify_ChanCompName(t, "x", box, info);
+  sysSpec.modify_ChanCompName(t, "x", box, info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
-  spec.modify_Chan_DelayType(1, ClsChannel::DELAY, info);
+  sysSpec.modify_Chan_DelayType(1, ClsChannel::DELAY, info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_WRONG_ELEMENT_TYPE);
-  spec.modify_Chan_DirectionType(c + 1, ClsChannel::BOTH, info);
+  sysSpec.modify_Chan_DirectionType(c + 1, ClsChannel::BOTH, info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_ELEMENT_UNKNOWN);
 
-  spec.get_EnclosingDiagramID(c, info);
+  sysSpec.get_EnclosingDiagramID(c, info);
   EXPECT_EQ(info.get_Info(), R::GET_ELEMENT_WRONG_TYPE);
-  spec.delete_StateMachineSymbol(c, info);  // wrong family: refused by the diagram
+  sysSpec.delete_StateMachineSymbol(c, info);  // wrong family: refused by the diagram
   EXPECT_EQ(info.get_Info(), R::DELETE_ELEMENT_NOT_IN_LOCATION);
-  spec.delete_Channel(c, info);
+  sysSpec.delete_Channel(c, info);
   EXPECT_EQ(info.get_Info(), R::DELETE_OK);
-  spec.delete_Channel(c, info);
+  sysSpec.delete_Channel(c, info);
   EXPECT_EQ(info.get_Info(), R::DELETE_ELEMENT_UNKNOWN);
   chans.clear();
-  spec.get_Channels(1, 2, chans, info);
+  sysSpec.get_Channels(1, 2, chans, info);
   EXPECT_EQ(info.get_Info(), R::GET_OK);
   EXPECT_TRUE(chans.empty());
-  spec.get_Channels(1, 99, chans, info);
+  sysSpec.get_Channels(1, 99, chans, info);
   EXPECT_EQ(info.get_Info(), R::GET_PAGE_UNKNOWN);
 }
 
 TEST(ModelChannel, DiagramSideLookups) {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
-  int t = add_symbol(spec, EnumSym::TEXT_SYM, 1, 2);
-  int c1 = add_channel(spec, 1, 2, t, t);
-  int c2 = add_channel(spec, 1, 2, -1, t);
-  const Diagram* sys = spec.get_Diagram(1, info);
+  int t = add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2);
+  int c1 = add_channel(sysSpec, 1, 2, t, t);
+  int c2 = add_channel(sysSpec, 1, 2, -1, t);
+  const Diagram* sys = sysSpec.get_Diagram(1, info);
   EXPECT_EQ(sys->get_Channel(c2, info)->get_Model_ID(), c2);
   EXPECT_EQ(info.get_Info(), R::GET_OK);
   EXPECT_EQ(sys->get_Channel(t, info), nullptr);

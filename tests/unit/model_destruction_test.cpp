@@ -16,34 +16,34 @@ struct Part {
 
 // Fills a block diagram (reached through a block reference) on its page with
 // a text symbol, a channel, a process and a procedure with state machines.
-void fill_block(SysSpec& spec, int blk, int page, Part& part) {
-  int text = add_symbol(spec, EnumSym::TEXT_SYM, blk, page, "txt");
-  int pro_sym = add_symbol(spec, EnumSym::PRO_INST_REF_SYM, blk, page, "P");
+void fill_block(SysSpec& sysSpec, int blk, int page, Part& part) {
+  int text = add_symbol(sysSpec, EnumSym::TEXT_SYM, blk, page, "txt");
+  int pro_sym = add_symbol(sysSpec, EnumSym::PRO_INST_REF_SYM, blk, page, "P");
   part.symbols.insert(part.symbols.end(), {text, pro_sym});
-  part.channels.push_back(add_channel(spec, blk, page, text, pro_sym));
+  part.channels.push_back(add_channel(sysSpec, blk, page, text, pro_sym));
   int pro = pro_sym + 1;
   part.diagrams.push_back(pro);
   part.pages.push_back(pro + 1);
-  int page2 = add_page(spec, pro);
+  int page2 = add_page(sysSpec, pro);
   part.pages.push_back(page2);
-  int q_sym = add_symbol(spec, EnumSym::PROCEDURE_INST_REF_SYM, pro, page2, "Q");
+  int q_sym = add_symbol(sysSpec, EnumSym::PROCEDURE_INST_REF_SYM, pro, page2, "Q");
   part.symbols.push_back(q_sym);
   part.diagrams.push_back(q_sym + 1);
   part.pages.push_back(q_sym + 2);
   for (int dia : {pro, q_sym + 1}) {
-    int pg = first_page(spec, dia);
-    int s = add_sm(spec, SM::START, dia, pg);
-    int d = add_sm(spec, SM::DECISION, dia, pg);
-    int t = add_sm(spec, SM::TASK, dia, pg);
+    int pg = first_page(sysSpec, dia);
+    int s = add_sm(sysSpec, SM::START, dia, pg);
+    int d = add_sm(sysSpec, SM::DECISION, dia, pg);
+    int t = add_sm(sysSpec, SM::TASK, dia, pg);
     part.sm_symbols.insert(part.sm_symbols.end(), {s, d, t});
-    part.flow_lines.push_back(add_flow(spec, dia, pg, s, d));
-    part.flow_lines.push_back(add_decision_flow(spec, dia, pg, d, t));
+    part.flow_lines.push_back(add_flow(sysSpec, dia, pg, s, d));
+    part.flow_lines.push_back(add_decision_flow(sysSpec, dia, pg, d, t));
   }
 }
 
-// Every specification operation, called with the IDs of a destroyed part,
+// Every system model operation, called with the IDs of a destroyed part,
 // answers as for an ID that was never handed out.
-void expect_all_unknown(SysSpec& spec, const Part& part) {
+void expect_all_unknown(SysSpec& sysSpec, const Part& part) {
   ClsMoAccessInfo info;
   std::list<int> coords{1, 2};
   ClsRecPaS box(1, 1, 1, 1);
@@ -59,65 +59,65 @@ void expect_all_unknown(SysSpec& spec, const Part& part) {
   auto expect = [&](R::e_ResultType want, int id) { EXPECT_EQ(info.get_Info(), want) << "ID " << id; };
   for (int d : part.diagrams) {
     int pg = d + 1;
-    EXPECT_EQ(spec.get_Diagram(d, info), nullptr), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.get_AllReferencedDiagrams(d, dias, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.get_ReferencingDiagramID(d, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.modify_ProcedureDiaFormalParameters(d, "p", info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.get_ProcedureDiaFormalParameters(d, text, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.get_FirstPageID(d, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.get_LastPageID(d, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.get_NextPageID(d, pg, idx, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.get_PreviousPageID(d, pg, idx, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.add_NewPage_after(d, pg, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.append_NewPage(d, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.delete_Page(d, pg, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.get_PageSize(d, pg, w, h, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.get_PageFrameInfo(d, pg, box, text, text, text, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.modify_PageWidth(d, pg, 900, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.modify_PageHeight(d, pg, 900, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.modify_PageFramePaS(d, pg, 1, 1, 1, 1, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.insert_Symbol(EnumSym::TEXT_SYM, d, pg, 0, 0, 1, 1, "x", info, out), expect(R::INSERT_LOCATION_UNKNOWN, d);
-    spec.get_Syms(EnumSym::TEXT_SYM, d, pg, syms, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    EXPECT_EQ(try_channel(spec, d, pg, true, 0, true, 0, out), R::INSERT_LOCATION_UNKNOWN);
-    spec.get_Channels(d, pg, chans, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.insert_StateMachineSymbol(SM::TASK, d, pg, 0, 0, 1, 1, "", info, out), expect(R::INSERT_LOCATION_UNKNOWN, d);
-    spec.get_StateMachineSyms(SM::TASK, d, pg, sms, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.get_StateMachineSymsFromDiagram(SM::TASK, d, sms, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.get_StartingStateMachineSymsFromDiagram(SM::START, d, sms, info), expect(R::GET_LOCATION_UNKNOWN, d);
-    spec.insert_FlowLine(d, pg, coords, 1, 1, info, out), expect(R::INSERT_LOCATION_UNKNOWN, d);
-    spec.insert_DecisionFlowLine(d, pg, coords, 1, 1, "", box, info, out), expect(R::INSERT_LOCATION_UNKNOWN, d);
-    spec.get_FlowLines(d, pg, lines, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    EXPECT_EQ(sysSpec.get_Diagram(d, info), nullptr), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.get_AllReferencedDiagrams(d, dias, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.get_ReferencingDiagramID(d, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.modify_ProcedureDiaFormalParameters(d, "p", info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.get_ProcedureDiaFormalParameters(d, text, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.get_FirstPageID(d, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.get_LastPageID(d, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.get_NextPageID(d, pg, idx, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.get_PreviousPageID(d, pg, idx, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.add_NewPage_after(d, pg, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.append_NewPage(d, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.delete_Page(d, pg, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.get_PageSize(d, pg, w, h, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.get_PageFrameInfo(d, pg, box, text, text, text, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.modify_PageWidth(d, pg, 900, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.modify_PageHeight(d, pg, 900, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.modify_PageFramePaS(d, pg, 1, 1, 1, 1, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.insert_Symbol(EnumSym::TEXT_SYM, d, pg, 0, 0, 1, 1, "x", info, out), expect(R::INSERT_LOCATION_UNKNOWN, d);
+    sysSpec.get_Syms(EnumSym::TEXT_SYM, d, pg, syms, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    EXPECT_EQ(try_channel(sysSpec, d, pg, true, 0, true, 0, out), R::INSERT_LOCATION_UNKNOWN);
+    sysSpec.get_Channels(d, pg, chans, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.insert_StateMachineSymbol(SM::TASK, d, pg, 0, 0, 1, 1, "", info, out), expect(R::INSERT_LOCATION_UNKNOWN, d);
+    sysSpec.get_StateMachineSyms(SM::TASK, d, pg, sms, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.get_StateMachineSymsFromDiagram(SM::TASK, d, sms, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.get_StartingStateMachineSymsFromDiagram(SM::START, d, sms, info), expect(R::GET_LOCATION_UNKNOWN, d);
+    sysSpec.insert_FlowLine(d, pg, coords, 1, 1, info, out), expect(R::INSERT_LOCATION_UNKNOWN, d);
+    sysSpec.insert_DecisionFlowLine(d, pg, coords, 1, 1, "", box, info, out), expect(R::INSERT_LOCATION_UNKNOWN, d);
+    sysSpec.get_FlowLines(d, pg, lines, info), expect(R::GET_LOCATION_UNKNOWN, d);
   }
   std::vector<int> elements;
   for (auto* family : {&part.symbols, &part.channels, &part.sm_symbols, &part.flow_lines})
     elements.insert(elements.end(), family->begin(), family->end());
   for (int e : elements) {
-    spec.get_EnclosingDiagramID(e, info), expect(R::GET_ELEMENT_UNKNOWN, e);
-    EXPECT_EQ(spec.get_RecSymbol(e, info), nullptr), expect(R::GET_ELEMENT_UNKNOWN, e);
-    spec.modify_SymbolContent(e, "x", info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
-    spec.set_SymbolPaS(e, 0, 0, 1, 1, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
-    spec.delete_Symbol(e, info), expect(R::DELETE_ELEMENT_UNKNOWN, e);
-    spec.modify_Chan_DirectionType(e, ClsChannel::BOTH, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
-    spec.modify_Chan_DelayType(e, ClsChannel::DELAY, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
-    spec.modify_Chan_Coords(e, coords, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
-    spec.modify_ChanCompName(e, "n", box, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
-    spec.modify_ChanSourceSig(e, "n", box, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
-    spec.modify_ChanSourceCon(e, "n", box, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
-    spec.modify_ChanDestSig(e, "n", box, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
-    spec.modify_ChanDestCon(e, "n", box, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
-    spec.delete_Channel(e, info), expect(R::DELETE_ELEMENT_UNKNOWN, e);
-    EXPECT_EQ(spec.get_StateMachineSymbol(e, info), nullptr), expect(R::GET_ELEMENT_UNKNOWN, e);
-    spec.get_InComingFlowLinesFromStateMaSym(e, lines, info), expect(R::GET_ELEMENT_UNKNOWN, e);
-    spec.get_OutgoingFlowLinesFromStateMaSym(e, lines, info), expect(R::GET_ELEMENT_UNKNOWN, e);
-    spec.modify_StateMachineSymPaS(e, 0, 0, 1, 1, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
-    spec.modify_StateMachineSymContent(e, "x", info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
-    spec.delete_StateMachineSymbol(e, info), expect(R::DELETE_ELEMENT_UNKNOWN, e);
-    spec.modify_FlowLineCoords(e, coords, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
-    spec.modify_DecisionFlowLinePaS(e, 0, 0, 1, 1, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
-    spec.modify_DecisionFlowLineContent(e, "x", info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
-    spec.delete_FlowLine(e, info), expect(R::DELETE_ELEMENT_UNKNOWN, e);
+    sysSpec.get_EnclosingDiagramID(e, info), expect(R::GET_ELEMENT_UNKNOWN, e);
+    EXPECT_EQ(sysSpec.get_RecSymbol(e, info), nullptr), expect(R::GET_ELEMENT_UNKNOWN, e);
+    sysSpec.modify_SymbolContent(e, "x", info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
+    sysSpec.set_SymbolPaS(e, 0, 0, 1, 1, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
+    sysSpec.delete_Symbol(e, info), expect(R::DELETE_ELEMENT_UNKNOWN, e);
+    sysSpec.modify_Chan_DirectionType(e, ClsChannel::BOTH, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
+    sysSpec.modify_Chan_DelayType(e, ClsChannel::DELAY, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
+    sysSpec.modify_Chan_Coords(e, coords, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
+    sysSpec.modify_ChanCompName(e, "n", box, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
+    sysSpec.modify_ChanSourceSig(e, "n", box, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
+    sysSpec.modify_ChanSourceCon(e, "n", box, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
+    sysSpec.modify_ChanDestSig(e, "n", box, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
+    sysSpec.modify_ChanDestCon(e, "n", box, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
+    sysSpec.delete_Channel(e, info), expect(R::DELETE_ELEMENT_UNKNOWN, e);
+    EXPECT_EQ(sysSpec.get_StateMachineSymbol(e, info), nullptr), expect(R::GET_ELEMENT_UNKNOWN, e);
+    sysSpec.get_InComingFlowLinesFromStateMaSym(e, lines, info), expect(R::GET_ELEMENT_UNKNOWN, e);
+    sysSpec.get_OutgoingFlowLinesFromStateMaSym(e, lines, info), expect(R::GET_ELEMENT_UNKNOWN, e);
+    sysSpec.modify_StateMachineSymPaS(e, 0, 0, 1, 1, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
+    sysSpec.modify_StateMachineSymContent(e, "x", info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
+    sysSpec.delete_StateMachineSymbol(e, info), expect(R::DELETE_ELEMENT_UNKNOWN, e);
+    sysSpec.modify_FlowLineCoords(e, coords, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
+    sysSpec.modify_DecisionFlowLinePaS(e, 0, 0, 1, 1, info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
+    sysSpec.modify_DecisionFlowLineContent(e, "x", info), expect(R::MODIFY_ELEMENT_UNKNOWN, e);
+    sysSpec.delete_FlowLine(e, info), expect(R::DELETE_ELEMENT_UNKNOWN, e);
     // as an end of new connections
-    EXPECT_EQ(try_channel(spec, 1, 2, false, e, true, 0, out), R::INSERT_CHAN_SOURCE_UNKNOWN);
+    EXPECT_EQ(try_channel(sysSpec, 1, 2, false, e, true, 0, out), R::INSERT_CHAN_SOURCE_UNKNOWN);
   }
   EXPECT_TRUE(lines.empty());
   EXPECT_TRUE(sms.empty());
@@ -126,62 +126,62 @@ void expect_all_unknown(SysSpec& spec, const Part& part) {
 // System diagram with a block on a second page (destroyed by deleting that
 // page) and a block on the first page (destroyed by deleting its symbol).
 struct DestructionFixture : testing::Test {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
   int page2 = 0, blk_a_sym = 0, blk_b_sym = 0, survivor = 0;
   Part by_page, by_symbol;
 
   void SetUp() override {
-    page2 = add_page(spec, 1);
-    survivor = add_symbol(spec, EnumSym::TEXT_SYM, 1, 2, "stays");
-    blk_a_sym = add_symbol(spec, EnumSym::BLK_INST_REF_SYM, 1, page2, "A");
+    page2 = add_page(sysSpec, 1);
+    survivor = add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2, "stays");
+    blk_a_sym = add_symbol(sysSpec, EnumSym::BLK_INST_REF_SYM, 1, page2, "A");
     by_page.symbols.push_back(blk_a_sym);
     by_page.diagrams.push_back(blk_a_sym + 1);
-    by_page.channels.push_back(add_channel(spec, 1, page2, blk_a_sym, -1));
-    by_page.sm_symbols.push_back(add_sm(spec, SM::STATE, 1, page2));
-    fill_block(spec, blk_a_sym + 1, blk_a_sym + 2, by_page);
+    by_page.channels.push_back(add_channel(sysSpec, 1, page2, blk_a_sym, -1));
+    by_page.sm_symbols.push_back(add_sm(sysSpec, SM::STATE, 1, page2));
+    fill_block(sysSpec, blk_a_sym + 1, blk_a_sym + 2, by_page);
 
-    blk_b_sym = add_symbol(spec, EnumSym::BLK_INST_REF_SYM, 1, 2, "B");
+    blk_b_sym = add_symbol(sysSpec, EnumSym::BLK_INST_REF_SYM, 1, 2, "B");
     by_symbol.diagrams.push_back(blk_b_sym + 1);
-    int inner_page2 = add_page(spec, blk_b_sym + 1);
-    fill_block(spec, blk_b_sym + 1, blk_b_sym + 2, by_symbol);
-    fill_block(spec, blk_b_sym + 1, inner_page2, by_symbol);
-    add_channel(spec, 1, 2, survivor, blk_b_sym);  // stays, naming a deleted symbol
+    int inner_page2 = add_page(sysSpec, blk_b_sym + 1);
+    fill_block(sysSpec, blk_b_sym + 1, blk_b_sym + 2, by_symbol);
+    fill_block(sysSpec, blk_b_sym + 1, inner_page2, by_symbol);
+    add_channel(sysSpec, 1, 2, survivor, blk_b_sym);  // stays, naming a deleted symbol
   }
 };
 
 }  // namespace
 
 TEST_F(DestructionFixture, DeletingAPageForgetsEverythingBelowIt) {
-  std::size_t before = spec.get_NumberOfRegisteredIDs();
-  spec.delete_Page(1, page2, info);
+  std::size_t before = sysSpec.get_NumberOfRegisteredIDs();
+  sysSpec.delete_Page(1, page2, info);
   ASSERT_EQ(info.get_Info(), R::PAGE_DELETE_OK);
   std::size_t gone = by_page.diagrams.size() + by_page.symbols.size() + by_page.channels.size() +
                      by_page.sm_symbols.size() + by_page.flow_lines.size();
-  EXPECT_EQ(spec.get_NumberOfRegisteredIDs(), before - gone);
-  expect_all_unknown(spec, by_page);
-  EXPECT_NE(spec.get_RecSymbol(survivor, info), nullptr);
-  EXPECT_NE(spec.get_Diagram(blk_b_sym + 1, info), nullptr);
+  EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), before - gone);
+  expect_all_unknown(sysSpec, by_page);
+  EXPECT_NE(sysSpec.get_RecSymbol(survivor, info), nullptr);
+  EXPECT_NE(sysSpec.get_Diagram(blk_b_sym + 1, info), nullptr);
 }
 
 TEST_F(DestructionFixture, DeletingAReferenceSymbolForgetsItsTree) {
-  std::size_t before = spec.get_NumberOfRegisteredIDs();
-  spec.delete_Symbol(blk_b_sym, info);
+  std::size_t before = sysSpec.get_NumberOfRegisteredIDs();
+  sysSpec.delete_Symbol(blk_b_sym, info);
   ASSERT_EQ(info.get_Info(), R::DELETE_OK);
   by_symbol.symbols.push_back(blk_b_sym);
   std::size_t gone = by_symbol.diagrams.size() + by_symbol.symbols.size() + by_symbol.channels.size() +
                      by_symbol.sm_symbols.size() + by_symbol.flow_lines.size();
-  EXPECT_EQ(spec.get_NumberOfRegisteredIDs(), before - gone);
-  expect_all_unknown(spec, by_symbol);
+  EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), before - gone);
+  expect_all_unknown(sysSpec, by_symbol);
   std::list<const ClsChannel*> chans;
-  spec.get_Channels(1, 2, chans, info);
+  sysSpec.get_Channels(1, 2, chans, info);
   ASSERT_EQ(chans.size(), 1u);
   EXPECT_EQ(chans.front()->get_DestID_as_Int(), blk_b_sym);
 
-  spec.delete_Page(1, page2, info);  // then the rest
-  expect_all_unknown(spec, by_page);
-  spec.reset();
-  expect_all_unknown(spec, by_symbol);
+  sysSpec.delete_Page(1, page2, info);  // then the rest
+  expect_all_unknown(sysSpec, by_page);
+  sysSpec.reset();
+  expect_all_unknown(sysSpec, by_symbol);
 }
 
 namespace {
@@ -189,10 +189,10 @@ const int DEPTH = 10000;
 
 // A chain of DEPTH block diagrams, each inside the one before, on the second
 // page of the system diagram. Returns the top reference symbol.
-int build_chain(SysSpec& spec, int page) {
-  int top = add_symbol(spec, EnumSym::BLK_INST_REF_SYM, 1, page, "B0");
+int build_chain(SysSpec& sysSpec, int page) {
+  int top = add_symbol(sysSpec, EnumSym::BLK_INST_REF_SYM, 1, page, "B0");
   int sym = top;
-  for (int i = 1; i < DEPTH; ++i) sym = add_symbol(spec, EnumSym::BLK_INST_REF_SYM, sym + 1, sym + 2, "B");
+  for (int i = 1; i < DEPTH; ++i) sym = add_symbol(sysSpec, EnumSym::BLK_INST_REF_SYM, sym + 1, sym + 2, "B");
   return top;
 }
 }  // namespace
@@ -200,25 +200,25 @@ int build_chain(SysSpec& spec, int page) {
 TEST(ModelDeepTree, DeepChainsAreDestroyedWithoutRecursion) {
   ClsMoAccessInfo info;
   {
-    SysSpec spec;
-    build_chain(spec, 2);
+    SysSpec sysSpec;
+    build_chain(sysSpec, 2);
   }  // destructor
-  SysSpec spec;
-  build_chain(spec, 2);
-  spec.reset();
-  EXPECT_EQ(spec.get_NumberOfRegisteredIDs(), 1u);
+  SysSpec sysSpec;
+  build_chain(sysSpec, 2);
+  sysSpec.reset();
+  EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), 1u);
 
-  int top = build_chain(spec, 2);
+  int top = build_chain(sysSpec, 2);
   int deepest = top + 3 * (DEPTH - 1) + 1;
-  EXPECT_NE(spec.get_Diagram(deepest, info), nullptr);
-  spec.delete_Symbol(top, info);
+  EXPECT_NE(sysSpec.get_Diagram(deepest, info), nullptr);
+  sysSpec.delete_Symbol(top, info);
   EXPECT_EQ(info.get_Info(), R::DELETE_OK);
-  EXPECT_EQ(spec.get_NumberOfRegisteredIDs(), 1u);
-  EXPECT_EQ(spec.get_Diagram(deepest, info), nullptr);
+  EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), 1u);
+  EXPECT_EQ(sysSpec.get_Diagram(deepest, info), nullptr);
 
-  int page2 = add_page(spec, 1);
-  build_chain(spec, page2);
-  spec.delete_Page(1, page2, info);
+  int page2 = add_page(sysSpec, 1);
+  build_chain(sysSpec, page2);
+  sysSpec.delete_Page(1, page2, info);
   EXPECT_EQ(info.get_Info(), R::PAGE_DELETE_OK);
-  EXPECT_EQ(spec.get_NumberOfRegisteredIDs(), 1u);
+  EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), 1u);
 }

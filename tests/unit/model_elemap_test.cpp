@@ -155,10 +155,10 @@ TEST(ModelEleMap, InfoConstructionAndAccessorsLogOddUses) {
 
 TEST(ModelEleMap, PrintMapDumpsEntriesAscending) {
   using namespace model_test;
-  SysSpec spec;
-  add_symbol(spec, EnumSym::PROCEDURE_INST_REF_SYM, 1, 2, "P");  // 3, diagram 4, page 5
-  add_channel(spec, 1, 2, -1, 3);                                 // 6
-  std::string err = stderr_of([&] { spec.print_Map(); });
+  SysSpec sysSpec;
+  add_symbol(sysSpec, EnumSym::PROCEDURE_INST_REF_SYM, 1, 2, "P");  // 3, diagram 4, page 5
+  add_channel(sysSpec, 1, 2, -1, 3);                                 // 6
+  std::string err = stderr_of([&] { sysSpec.print_Map(); });
   EXPECT_EQ(err,
             "void Vemra::ClsMoEleMap::print_Map()\n"
             "MAP-ID: 1\nElement-type: SysDia\n"

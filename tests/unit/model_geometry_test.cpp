@@ -45,38 +45,38 @@ TEST(ModelGeometry, ListAndTextForms) {
 // Every concrete element reports its own kind, and the kinds differ.
 TEST(ModelGeometry, EveryElementClassReportsADistinctKind) {
   using namespace model_test;
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
   std::set<ClsMoEleType::e_MoEle> kinds;
-  kinds.insert(spec.get_SysDia()->get_MoEleType());
-  EXPECT_EQ(spec.get_SysDia()->get_MoEleType(), ClsMoEleType::SysDia);
+  kinds.insert(sysSpec.get_SysDia()->get_MoEleType());
+  EXPECT_EQ(sysSpec.get_SysDia()->get_MoEleType(), ClsMoEleType::SysDia);
 
   for (int k = EnumSym::TEXT_SYM; k <= EnumSym::PROCEDURE_INST_REF_SYM; ++k) {
-    int id = add_symbol(spec, static_cast<EnumSym::Type>(k), 1, 2);
-    const Symbol* sym = spec.get_RecSymbol(id, info);
+    int id = add_symbol(sysSpec, static_cast<EnumSym::Type>(k), 1, 2);
+    const Symbol* sym = sysSpec.get_RecSymbol(id, info);
     ASSERT_NE(sym, nullptr);
     kinds.insert(sym->get_MoEleType());
     if (sym->is_referencing_Symbol()) kinds.insert(sym->get_referenced_Diagram()->get_MoEleType());
   }
-  int proc = ref_diagram(spec, 12);  // the process reference symbol
+  int proc = ref_diagram(sysSpec, 12);  // the process reference symbol
   ASSERT_GT(proc, 0);
-  int page = first_page(spec, proc);
+  int page = first_page(sysSpec, proc);
   for (int k = SM::START; k <= SM::PROCEDURE_RETURN; ++k) {
-    int id = add_sm(spec, static_cast<SM::e_StateMachineSymbolType>(k), proc, page);
-    kinds.insert(spec.get_StateMachineSymbol(id, info)->get_MoEleType());
+    int id = add_sm(sysSpec, static_cast<SM::e_StateMachineSymbolType>(k), proc, page);
+    kinds.insert(sysSpec.get_StateMachineSymbol(id, info)->get_MoEleType());
   }
   std::list<const ClsFlowLine*> lines;
-  add_flow(spec, proc, page, 21, 22);  // SM symbols are 21..32
-  add_decision_flow(spec, proc, page, 21, 22);
-  spec.get_FlowLines(proc, page, lines, info);
+  add_flow(sysSpec, proc, page, 21, 22);  // SM symbols are 21..32
+  add_decision_flow(sysSpec, proc, page, 21, 22);
+  sysSpec.get_FlowLines(proc, page, lines, info);
   for (const ClsFlowLine* l : lines) kinds.insert(l->get_MoEleType());
   std::list<const ClsChannel*> chans;
-  add_channel(spec, 1, 2, 3, -1);
-  spec.get_Channels(1, 2, chans, info);
+  add_channel(sysSpec, 1, 2, 3, -1);
+  sysSpec.get_Channels(1, 2, chans, info);
   kinds.insert(chans.front()->get_MoEleType());
   kinds.insert(ClsPage(99).get_MoEleType());
 
   // 4 diagram kinds + 6 symbols + channel + 12 SM symbols + 2 flow lines + page
   EXPECT_EQ(kinds.size(), 26u);
-  EXPECT_EQ(spec.get_StateMachineSymbol(30, info)->get_MoEleType(), ClsMoEleType::StateMachineSymCallProcedure);
+  EXPECT_EQ(sysSpec.get_StateMachineSymbol(30, info)->get_MoEleType(), ClsMoEleType::StateMachineSymCallProcedure);
 }

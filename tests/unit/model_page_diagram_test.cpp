@@ -142,9 +142,9 @@ TEST(ModelPageManager, DuplicatePageIDsFindTheFirst) {
 }
 
 TEST(ModelDiagram, KindsHeaderTextsAndReferencingSymbol) {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
-  const Diagram* sys = spec.get_Diagram(1, info);
+  const Diagram* sys = sysSpec.get_Diagram(1, info);
   ASSERT_NE(sys, nullptr);
   std::string text;
   sys->get_HeaderPart_DiagramType(text);
@@ -160,13 +160,13 @@ TEST(ModelDiagram, KindsHeaderTextsAndReferencingSymbol) {
             "error: const Vemra::Symbol * Vemra::Diagram::get_referencing_Symbol() const\n"
             "error: Vemra::Diagram::get_referencing_Symbol_Model_ID()\n");
 
-  int blk = add_symbol(spec, EnumSym::BLK_INST_REF_SYM, 1, 2, "B1");
-  int pro = add_symbol(spec, EnumSym::PRO_INST_REF_SYM, 1, 2, "P1");
-  int prc = add_symbol(spec, EnumSym::PROCEDURE_INST_REF_SYM, 1, 2, "Q1");
+  int blk = add_symbol(sysSpec, EnumSym::BLK_INST_REF_SYM, 1, 2, "B1");
+  int pro = add_symbol(sysSpec, EnumSym::PRO_INST_REF_SYM, 1, 2, "P1");
+  int prc = add_symbol(sysSpec, EnumSym::PROCEDURE_INST_REF_SYM, 1, 2, "Q1");
   const char* texts[] = {"block", "process", "procedure"};
   int syms[] = {blk, pro, prc};
   for (int i = 0; i < 3; ++i) {
-    const Diagram* d = spec.get_Diagram(syms[i] + 1, info);
+    const Diagram* d = sysSpec.get_Diagram(syms[i] + 1, info);
     ASSERT_NE(d, nullptr);
     d->get_HeaderPart_DiagramType(text);
     EXPECT_EQ(text, texts[i]);
@@ -180,87 +180,87 @@ TEST(ModelDiagram, KindsHeaderTextsAndReferencingSymbol) {
   EXPECT_EQ(Diagram::get_DiagramTypeText(static_cast<EnumDia::Type>(7)), "unknown");
 
   std::string params;
-  spec.get_ProcedureDiaFormalParameters(prc + 1, params, info);
+  sysSpec.get_ProcedureDiaFormalParameters(prc + 1, params, info);
   EXPECT_EQ(info.get_Info(), R::GET_OK);
   EXPECT_EQ(params, "formal parameters");
 }
 
 TEST(ModelDiagram, PageFrameInfoAndIndexText) {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
-  int p2 = add_page(spec, 1);
-  int p3 = add_page(spec, 1);
+  int p2 = add_page(sysSpec, 1);
+  int p3 = add_page(sysSpec, 1);
   ClsRecPaS frame(0, 0, 0, 0);
   std::string type, name, index;
-  spec.get_PageFrameInfo(1, p2, frame, type, name, index, info);
+  sysSpec.get_PageFrameInfo(1, p2, frame, type, name, index, info);
   EXPECT_EQ(info.get_Info(), R::GET_OK);
   EXPECT_EQ(type, "system");
   EXPECT_EQ(name, "ROOT");
   EXPECT_EQ(index, "2(3)");
   EXPECT_EQ(frame.get_PaS_as_String(), "80 60 640 480");
 
-  spec.get_PageFrameInfo(1, 99, frame, type, name, index, info);
+  sysSpec.get_PageFrameInfo(1, 99, frame, type, name, index, info);
   EXPECT_EQ(info.get_Info(), R::GET_PAGE_UNKNOWN);
   EXPECT_EQ(index, "error");
 
-  spec.delete_Page(1, p2, info);
-  spec.get_PageFrameInfo(1, p3, frame, type, name, index, info);
+  sysSpec.delete_Page(1, p2, info);
+  sysSpec.get_PageFrameInfo(1, p3, frame, type, name, index, info);
   EXPECT_EQ(index, "2(2)");
-  spec.get_PageFrameInfo(1, 2, frame, type, name, index, info);
+  sysSpec.get_PageFrameInfo(1, 2, frame, type, name, index, info);
   EXPECT_EQ(index, "1(2)");
 }
 
 TEST(ModelDiagram, DeletingAPageRemovesExactlyItsElements) {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
-  int p2 = add_page(spec, 1);
-  int keep = add_symbol(spec, EnumSym::TEXT_SYM, 1, 2);
-  int gone = add_symbol(spec, EnumSym::TEXT_SYM, 1, p2);
-  int ref = add_symbol(spec, EnumSym::PRO_INST_REF_SYM, 1, p2, "P");
-  int chan_keep = add_channel(spec, 1, 2, keep, gone);  // names a symbol of the other page
-  int chan_gone = add_channel(spec, 1, p2, gone, -1);
+  int p2 = add_page(sysSpec, 1);
+  int keep = add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2);
+  int gone = add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, p2);
+  int ref = add_symbol(sysSpec, EnumSym::PRO_INST_REF_SYM, 1, p2, "P");
+  int chan_keep = add_channel(sysSpec, 1, 2, keep, gone);  // names a symbol of the other page
+  int chan_gone = add_channel(sysSpec, 1, p2, gone, -1);
 
-  spec.delete_Page(1, 2, info);  // page 2 goes with what is on it
+  sysSpec.delete_Page(1, 2, info);  // page 2 goes with what is on it
   EXPECT_EQ(info.get_Info(), R::PAGE_DELETE_OK);
-  EXPECT_EQ(spec.get_RecSymbol(keep, info), nullptr);
+  EXPECT_EQ(sysSpec.get_RecSymbol(keep, info), nullptr);
   EXPECT_EQ(info.get_Info(), R::GET_ELEMENT_UNKNOWN);
-  EXPECT_NE(spec.get_RecSymbol(gone, info), nullptr);
-  EXPECT_NE(spec.get_RecSymbol(ref, info), nullptr);
+  EXPECT_NE(sysSpec.get_RecSymbol(gone, info), nullptr);
+  EXPECT_NE(sysSpec.get_RecSymbol(ref, info), nullptr);
   std::list<const ClsChannel*> chans;
-  spec.get_Channels(1, p2, chans, info);
+  sysSpec.get_Channels(1, p2, chans, info);
   ASSERT_EQ(chans.size(), 1u);
   EXPECT_EQ(chans.front()->get_Model_ID(), chan_gone);
-  spec.modify_Chan_DelayType(chan_keep, ClsChannel::DELAY, info);
+  sysSpec.modify_Chan_DelayType(chan_keep, ClsChannel::DELAY, info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_ELEMENT_UNKNOWN);
 
-  spec.delete_Page(1, p2, info);  // now the only page
+  sysSpec.delete_Page(1, p2, info);  // now the only page
   EXPECT_EQ(info.get_Info(), R::PAGE_DELETE_ONE_PAGE_NEEDED);
-  EXPECT_NE(spec.get_RecSymbol(gone, info), nullptr);
-  spec.delete_Page(1, 2, info);
+  EXPECT_NE(sysSpec.get_RecSymbol(gone, info), nullptr);
+  sysSpec.delete_Page(1, 2, info);
   EXPECT_EQ(info.get_Info(), R::PAGE_UNKNOWN);
 }
 
 TEST(ModelDiagram, ReferencedDiagramsAreAppendedInSymbolOrder) {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
-  int p2 = add_page(spec, 1);
-  int b = add_symbol(spec, EnumSym::BLK_INST_REF_SYM, 1, p2, "B");
-  add_symbol(spec, EnumSym::TEXT_SYM, 1, 2);
-  add_symbol(spec, EnumSym::BLK_TYPE_REF_SYM, 1, 2);
-  int q = add_symbol(spec, EnumSym::PROCEDURE_INST_REF_SYM, 1, 2, "Q");
-  int nested = add_symbol(spec, EnumSym::PRO_INST_REF_SYM, b + 1, b + 2, "P");
+  int p2 = add_page(sysSpec, 1);
+  int b = add_symbol(sysSpec, EnumSym::BLK_INST_REF_SYM, 1, p2, "B");
+  add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2);
+  add_symbol(sysSpec, EnumSym::BLK_TYPE_REF_SYM, 1, 2);
+  int q = add_symbol(sysSpec, EnumSym::PROCEDURE_INST_REF_SYM, 1, 2, "Q");
+  int nested = add_symbol(sysSpec, EnumSym::PRO_INST_REF_SYM, b + 1, b + 2, "P");
 
   std::list<const Diagram*> dias;
-  spec.get_AllReferencedDiagrams(1, dias, info);
+  sysSpec.get_AllReferencedDiagrams(1, dias, info);
   EXPECT_EQ(info.get_Info(), R::GET_OK);
-  spec.get_AllReferencedDiagrams(1, dias, info);  // appends again, does not descend
+  sysSpec.get_AllReferencedDiagrams(1, dias, info);  // appends again, does not descend
   std::list<int> ids;
   for (const Diagram* d : dias) ids.push_back(d->get_Model_ID());
   EXPECT_EQ(ids, (std::list<int>{b + 1, q + 1, b + 1, q + 1}));
 
-  spec.get_AllReferencedDiagrams(nested, dias, info);
+  sysSpec.get_AllReferencedDiagrams(nested, dias, info);
   EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
-  spec.get_AllReferencedDiagrams(999, dias, info);
+  sysSpec.get_AllReferencedDiagrams(999, dias, info);
   EXPECT_EQ(info.get_Info(), R::GET_LOCATION_UNKNOWN);
   EXPECT_EQ(dias.size(), 4u);
 }

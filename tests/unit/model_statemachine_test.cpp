@@ -6,15 +6,15 @@ using namespace Vemra;
 using namespace model_test;
 
 namespace {
-// A specification with a process diagram of two pages.
+// A system model with a process diagram of two pages.
 struct ProcessFixture : testing::Test {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
   int pro = 0, page1 = 0, page2 = 0;
   void SetUp() override {
-    pro = add_symbol(spec, EnumSym::PRO_INST_REF_SYM, 1, 2, "P") + 1;
+    pro = add_symbol(sysSpec, EnumSym::PRO_INST_REF_SYM, 1, 2, "P") + 1;
     page1 = pro + 1;
-    page2 = add_page(spec, pro);
+    page2 = add_page(sysSpec, pro);
   }
   std::list<int> ids_of_syms(const std::list<const ClsStateMachineSymbol*>& l) {
     std::list<int> ids;
@@ -32,123 +32,123 @@ struct ProcessFixture : testing::Test {
 TEST_F(ProcessFixture, InsertGetModifyDeleteStateMachineSymbols) {
   int id = -1;
   std::string err = stderr_of([&] {
-    spec.insert_StateMachineSymbol(SM::NONE, pro, page1, 0, 0, 1, 1, "", info, id);
+    sysSpec.insert_StateMachineSymbol(SM::NONE, pro, page1, 0, 0, 1, 1, "", info, id);
   });
   EXPECT_EQ(info.get_Info(), R::INSERT_UNCONSIDERED_STATEMACHINESYM);
   EXPECT_EQ(err,
             "error in: const Vemra::ClsStateMachineSymbol * Vemra::Diagram::insert_StateMachineSymbol\n"
             "unconsidered Process Symbol Type !!!\n");
-  spec.insert_StateMachineSymbol(static_cast<SM::e_StateMachineSymbolType>(13), pro, page1, 0, 0, 1, 1, "", info, id);
+  sysSpec.insert_StateMachineSymbol(static_cast<SM::e_StateMachineSymbolType>(13), pro, page1, 0, 0, 1, 1, "", info, id);
   EXPECT_EQ(info.get_Info(), R::INSERT_UNCONSIDERED_STATEMACHINESYM);
-  spec.insert_StateMachineSymbol(SM::TASK, pro, 1234, 0, 0, 1, 1, "", info, id);
+  sysSpec.insert_StateMachineSymbol(SM::TASK, pro, 1234, 0, 0, 1, 1, "", info, id);
   EXPECT_EQ(info.get_Info(), R::INSERT_PAGE_UNKNOWN);
   EXPECT_EQ(id, -1);
   std::list<const ClsStateMachineSymbol*> all;
-  spec.get_StateMachineSymsFromDiagram(SM::TASK, pro, all, info);
+  sysSpec.get_StateMachineSymsFromDiagram(SM::TASK, pro, all, info);
   EXPECT_TRUE(all.empty());
 
-  int s = add_sm(spec, SM::STATE, pro, page1, "idle");
+  int s = add_sm(sysSpec, SM::STATE, pro, page1, "idle");
   EXPECT_EQ(s, page2 + 4);  // the three failed insertions used IDs
-  const ClsStateMachineSymbol* sym = spec.get_StateMachineSymbol(s, info);
+  const ClsStateMachineSymbol* sym = sysSpec.get_StateMachineSymbol(s, info);
   ASSERT_NE(sym, nullptr);
   EXPECT_EQ(sym->get_SymbolType(), SM::STATE);
   EXPECT_EQ(sym->get_content(), "idle");
   EXPECT_EQ(sym->get_PaS_as_String(), "1 2 3 4");
-  spec.modify_StateMachineSymPaS(s, 5, 6, 7, 8, info);
+  sysSpec.modify_StateMachineSymPaS(s, 5, 6, 7, 8, info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
-  spec.modify_StateMachineSymContent(s, "busy", info);
+  sysSpec.modify_StateMachineSymContent(s, "busy", info);
   EXPECT_EQ(sym->get_PaS_as_String(), "5 6 7 8");
   EXPECT_EQ(sym->get_content(), "busy");
   EXPECT_EQ(sym->get_Page_ID(), page1);
 
   // the system diagram accepts state-machine symbols as well
-  int in_sys = add_sm(spec, SM::TASK, 1, 2);
-  EXPECT_EQ(spec.get_EnclosingDiagramID(in_sys, info), 1);
-  EXPECT_EQ(spec.get_EnclosingDiagramID(s, info), pro);
+  int in_sys = add_sm(sysSpec, SM::TASK, 1, 2);
+  EXPECT_EQ(sysSpec.get_EnclosingDiagramID(in_sys, info), 1);
+  EXPECT_EQ(sysSpec.get_EnclosingDiagramID(s, info), pro);
   EXPECT_EQ(info.get_Info(), R::GET_OK);
 
-  int t = add_symbol(spec, EnumSym::TEXT_SYM, pro, page1);
-  spec.modify_StateMachineSymContent(t, "x", info);
+  int t = add_symbol(sysSpec, EnumSym::TEXT_SYM, pro, page1);
+  sysSpec.modify_StateMachineSymContent(t, "x", info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
-  err = stderr_of([&] { EXPECT_EQ(spec.get_StateMachineSymbol(t, info), nullptr); });
+  err = stderr_of([&] { EXPECT_EQ(sysSpec.get_StateMachineSymbol(t, info), nullptr); });
   EXPECT_EQ(info.get_Info(), R::GET_STATEMACHINESYM_NOT_IN_LOCATION);
   EXPECT_EQ(err,
             "error in: const ClsStateMachineSymbol * Vemra::Diagram::get_StateMachineSymbol(const int Symbol_ID, "
             "ClsMoAccessInfo & Info) const\nProcess Symbol not found!!!\n");
 
-  int to = add_sm(spec, SM::STOP, pro, page1);
-  int line = add_flow(spec, pro, page1, s, to);
-  spec.delete_StateMachineSymbol(to, info);
+  int to = add_sm(sysSpec, SM::STOP, pro, page1);
+  int line = add_flow(sysSpec, pro, page1, s, to);
+  sysSpec.delete_StateMachineSymbol(to, info);
   EXPECT_EQ(info.get_Info(), R::DELETE_OK);
-  spec.get_StateMachineSymbol(to, info);
+  sysSpec.get_StateMachineSymbol(to, info);
   EXPECT_EQ(info.get_Info(), R::GET_ELEMENT_UNKNOWN);
-  spec.delete_StateMachineSymbol(to, info);
+  sysSpec.delete_StateMachineSymbol(to, info);
   EXPECT_EQ(info.get_Info(), R::DELETE_ELEMENT_UNKNOWN);
-  spec.delete_StateMachineSymbol(line, info);
+  sysSpec.delete_StateMachineSymbol(line, info);
   EXPECT_EQ(info.get_Info(), R::DELETE_ELEMENT_NOT_IN_LOCATION);
-  const ClsFlowLine* kept = spec.get_Diagram(pro, info)->get_FlowLine(line, info);
+  const ClsFlowLine* kept = sysSpec.get_Diagram(pro, info)->get_FlowLine(line, info);
   ASSERT_NE(kept, nullptr);  // the flow line keeps naming the deleted symbol
   EXPECT_EQ(kept->get_DestID_as_Int(), to);
 }
 
 TEST_F(ProcessFixture, ListsKeepPageAndInsertionOrder) {
-  int d1 = add_sm(spec, SM::DECISION, pro, page2);
-  int task = add_sm(spec, SM::TASK, pro, page1);
-  int d2 = add_sm(spec, SM::DECISION, pro, page1);
-  int d3 = add_sm(spec, SM::DECISION, pro, page1);
+  int d1 = add_sm(sysSpec, SM::DECISION, pro, page2);
+  int task = add_sm(sysSpec, SM::TASK, pro, page1);
+  int d2 = add_sm(sysSpec, SM::DECISION, pro, page1);
+  int d3 = add_sm(sysSpec, SM::DECISION, pro, page1);
   std::list<const ClsStateMachineSymbol*> syms;
-  spec.get_StateMachineSyms(SM::DECISION, pro, page1, syms, info);
+  sysSpec.get_StateMachineSyms(SM::DECISION, pro, page1, syms, info);
   EXPECT_EQ(info.get_Info(), R::GET_OK);
   EXPECT_EQ(ids_of_syms(syms), (std::list<int>{d2, d3}));
-  spec.get_StateMachineSyms(static_cast<SM::e_StateMachineSymbolType>(99), pro, page1, syms, info);
+  sysSpec.get_StateMachineSyms(static_cast<SM::e_StateMachineSymbolType>(99), pro, page1, syms, info);
   EXPECT_EQ(info.get_Info(), R::GET_OK);  // matches nothing, appends nothing
   EXPECT_EQ(syms.size(), 2u);
-  spec.get_StateMachineSyms(SM::DECISION, pro, 4711, syms, info);
+  sysSpec.get_StateMachineSyms(SM::DECISION, pro, 4711, syms, info);
   EXPECT_EQ(info.get_Info(), R::GET_PAGE_UNKNOWN);
 
   syms = {nullptr};
-  spec.get_Diagram(pro, info)->get_StateMachineSyms(page1, syms, info);
+  sysSpec.get_Diagram(pro, info)->get_StateMachineSyms(page1, syms, info);
   syms.pop_front();
   EXPECT_EQ(ids_of_syms(syms), (std::list<int>{task, d2, d3}));
 
   // whole diagram: by page, then insertion order; the output is cleared first
-  spec.get_StateMachineSymsFromDiagram(SM::DECISION, pro, syms, info);
+  sysSpec.get_StateMachineSymsFromDiagram(SM::DECISION, pro, syms, info);
   EXPECT_EQ(info.get_Info(), R::GET_OK);
   EXPECT_EQ(ids_of_syms(syms), (std::list<int>{d2, d3, d1}));
-  spec.get_StateMachineSymsFromDiagram(SM::DECISION, task, syms, info);
+  sysSpec.get_StateMachineSymsFromDiagram(SM::DECISION, task, syms, info);
   EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
   EXPECT_TRUE(syms.empty());
 }
 
 TEST_F(ProcessFixture, FlowLinesInsertModifyDelete) {
-  int a = add_sm(spec, SM::DECISION, pro, page1);
-  int b = add_sm(spec, SM::TASK, pro, page2);
-  int t = add_symbol(spec, EnumSym::TEXT_SYM, pro, page1);
+  int a = add_sm(sysSpec, SM::DECISION, pro, page1);
+  int b = add_sm(sysSpec, SM::TASK, pro, page2);
+  int t = add_symbol(sysSpec, EnumSym::TEXT_SYM, pro, page1);
   int id = -1;
   std::list<int> coords{1, 2, 3};
-  spec.insert_FlowLine(pro, page1, coords, t, b, info, id);
+  sysSpec.insert_FlowLine(pro, page1, coords, t, b, info, id);
   EXPECT_EQ(info.get_Info(), R::INSERT_FLOWLINE_SOURCE_UNKNOWN);
-  spec.insert_FlowLine(pro, page1, coords, a, 999, info, id);
+  sysSpec.insert_FlowLine(pro, page1, coords, a, 999, info, id);
   EXPECT_EQ(info.get_Info(), R::INSERT_FLOWLINE_DEST_UNKNOWN);
-  spec.insert_DecisionFlowLine(pro, page1, coords, 999, b, "y", ClsRecPaS(0, 0, 0, 0), info, id);
+  sysSpec.insert_DecisionFlowLine(pro, page1, coords, 999, b, "y", ClsRecPaS(0, 0, 0, 0), info, id);
   EXPECT_EQ(info.get_Info(), R::INSERT_FLOWLINE_SOURCE_UNKNOWN);
-  spec.insert_FlowLine(a, page1, coords, a, b, info, id);
+  sysSpec.insert_FlowLine(a, page1, coords, a, b, info, id);
   EXPECT_EQ(info.get_Info(), R::INSERT_LOCATION_NO_DIAGRAM);
-  spec.insert_FlowLine(pro, 4711, coords, a, b, info, id);  // ends checked first, then one ID taken
+  sysSpec.insert_FlowLine(pro, 4711, coords, a, b, info, id);  // ends checked first, then one ID taken
   EXPECT_EQ(info.get_Info(), R::INSERT_PAGE_UNKNOWN);
   EXPECT_EQ(id, -1);
   std::list<const ClsFlowLine*> lines;
-  spec.get_FlowLines(pro, page1, lines, info);
+  sysSpec.get_FlowLines(pro, page1, lines, info);
   EXPECT_TRUE(lines.empty());
 
-  int n1 = add_flow(spec, pro, page1, a, b);  // ends on another page are fine
+  int n1 = add_flow(sysSpec, pro, page1, a, b);  // ends on another page are fine
   EXPECT_EQ(n1, t + 4);  // the text symbol took three IDs, the failed insertion one
-  int d1 = add_decision_flow(spec, pro, page1, a, a, "no");  // a loop
-  int n2 = add_flow(spec, pro, page1, a, b);                  // the same two symbols again
-  spec.get_FlowLines(pro, page1, lines, info);
+  int d1 = add_decision_flow(sysSpec, pro, page1, a, a, "no");  // a loop
+  int n2 = add_flow(sysSpec, pro, page1, a, b);                  // the same two symbols again
+  sysSpec.get_FlowLines(pro, page1, lines, info);
   EXPECT_EQ(ids_of_lines(lines), (std::list<int>{n1, d1, n2}));
 
-  const Diagram* dia = spec.get_Diagram(pro, info);
+  const Diagram* dia = sysSpec.get_Diagram(pro, info);
   const ClsFlowLine* normal = dia->get_FlowLine(n1, info);
   const auto* decision = static_cast<const ClsDecisionFlowLine*>(dia->get_FlowLine(d1, info));
   EXPECT_EQ(normal->get_FlowLineType(), ClsFlowLine::NORMAL);
@@ -158,76 +158,76 @@ TEST_F(ProcessFixture, FlowLinesInsertModifyDelete) {
   EXPECT_EQ(normal->get_SourceID_as_String(), std::to_string(a));
   EXPECT_EQ(normal->get_DestID_as_String(), std::to_string(b));
 
-  spec.modify_DecisionFlowLineContent(n1, "x", info);
+  sysSpec.modify_DecisionFlowLineContent(n1, "x", info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
-  spec.modify_DecisionFlowLinePaS(n1, 1, 1, 1, 1, info);
+  sysSpec.modify_DecisionFlowLinePaS(n1, 1, 1, 1, 1, info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
-  spec.modify_DecisionFlowLineContent(d1, "maybe", info);
+  sysSpec.modify_DecisionFlowLineContent(d1, "maybe", info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
-  spec.modify_DecisionFlowLinePaS(d1, 9, 8, 7, 6, info);
+  sysSpec.modify_DecisionFlowLinePaS(d1, 9, 8, 7, 6, info);
   EXPECT_EQ(decision->get_Content(), "maybe");
   EXPECT_EQ(decision->get_PaS().get_PaS_as_String(), "9 8 7 6");
   std::list<int> many{-1, 0, 7, 7, 7};
-  spec.modify_FlowLineCoords(d1, many, info);
+  sysSpec.modify_FlowLineCoords(d1, many, info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
   std::list<int> back{42};
   decision->get_Coords_as_IntList(back);
   EXPECT_EQ(back, many);
-  spec.modify_FlowLineCoords(a, many, info);
+  sysSpec.modify_FlowLineCoords(a, many, info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
 
-  spec.delete_FlowLine(d1, info);
+  sysSpec.delete_FlowLine(d1, info);
   EXPECT_EQ(info.get_Info(), R::DELETE_OK);
   dia->get_FlowLine(d1, info);
   EXPECT_EQ(info.get_Info(), R::GET_FLOWLINE_NOT_IN_LOCATION);
-  spec.delete_FlowLine(b, info);
+  sysSpec.delete_FlowLine(b, info);
   EXPECT_EQ(info.get_Info(), R::DELETE_ELEMENT_NOT_IN_LOCATION);
-  spec.get_FlowLines(pro, 4711, lines, info);
+  sysSpec.get_FlowLines(pro, 4711, lines, info);
   EXPECT_EQ(info.get_Info(), R::GET_PAGE_UNKNOWN);
 }
 
 TEST_F(ProcessFixture, IncomingOutgoingAndStartingSymbols) {
-  int start = add_sm(spec, SM::START, pro, page1);
-  int state = add_sm(spec, SM::STATE, pro, page1);
-  int input = add_sm(spec, SM::INPUT, pro, page1);
-  int far = add_sm(spec, SM::STATE, pro, page2);
-  int l1 = add_flow(spec, pro, page1, start, state);
-  int l2 = add_flow(spec, pro, page1, state, input);
-  int l3 = add_flow(spec, pro, page1, input, state);
-  int l4 = add_flow(spec, pro, page1, start, far);  // drawn on page 1, far lies on page 2
-  int l5 = add_flow(spec, pro, page1, state, state);
+  int start = add_sm(sysSpec, SM::START, pro, page1);
+  int state = add_sm(sysSpec, SM::STATE, pro, page1);
+  int input = add_sm(sysSpec, SM::INPUT, pro, page1);
+  int far = add_sm(sysSpec, SM::STATE, pro, page2);
+  int l1 = add_flow(sysSpec, pro, page1, start, state);
+  int l2 = add_flow(sysSpec, pro, page1, state, input);
+  int l3 = add_flow(sysSpec, pro, page1, input, state);
+  int l4 = add_flow(sysSpec, pro, page1, start, far);  // drawn on page 1, far lies on page 2
+  int l5 = add_flow(sysSpec, pro, page1, state, state);
 
   std::list<const ClsFlowLine*> lines{nullptr};
-  spec.get_InComingFlowLinesFromStateMaSym(state, lines, info);
+  sysSpec.get_InComingFlowLinesFromStateMaSym(state, lines, info);
   EXPECT_EQ(info.get_Info(), R::GET_OK);
   EXPECT_EQ(ids_of_lines(lines), (std::list<int>{l1, l3, l5}));
-  spec.get_OutgoingFlowLinesFromStateMaSym(state, lines, info);
+  sysSpec.get_OutgoingFlowLinesFromStateMaSym(state, lines, info);
   EXPECT_EQ(ids_of_lines(lines), (std::list<int>{l2, l5}));
-  spec.get_OutgoingFlowLinesFromStateMaSym(start, lines, info);
+  sysSpec.get_OutgoingFlowLinesFromStateMaSym(start, lines, info);
   EXPECT_EQ(ids_of_lines(lines), (std::list<int>{l1, l4}));
-  spec.get_InComingFlowLinesFromStateMaSym(far, lines, info);
+  sysSpec.get_InComingFlowLinesFromStateMaSym(far, lines, info);
   EXPECT_EQ(info.get_Info(), R::GET_OK);
   EXPECT_TRUE(lines.empty());
 
-  spec.get_InComingFlowLinesFromStateMaSym(l1, lines, info);
+  sysSpec.get_InComingFlowLinesFromStateMaSym(l1, lines, info);
   EXPECT_EQ(info.get_Info(), R::GET_STATEMACHINESYM_NOT_IN_LOCATION);
-  spec.get_OutgoingFlowLinesFromStateMaSym(pro, lines, info);
+  sysSpec.get_OutgoingFlowLinesFromStateMaSym(pro, lines, info);
   EXPECT_EQ(info.get_Info(), R::GET_ELEMENT_WRONG_TYPE);
-  spec.get_OutgoingFlowLinesFromStateMaSym(9999, lines, info);
+  sysSpec.get_OutgoingFlowLinesFromStateMaSym(9999, lines, info);
   EXPECT_EQ(info.get_Info(), R::GET_ELEMENT_UNKNOWN);
   EXPECT_TRUE(lines.empty());
 
   std::list<const ClsStateMachineSymbol*> syms{nullptr};
-  spec.get_StartingStateMachineSymsFromDiagram(SM::STATE, pro, syms, info);
+  sysSpec.get_StartingStateMachineSymsFromDiagram(SM::STATE, pro, syms, info);
   EXPECT_EQ(info.get_Info(), R::GET_OK);
   EXPECT_EQ(ids_of_syms(syms), (std::list<int>{far}));  // its only incoming line lies on another page than itself
-  spec.get_StartingStateMachineSymsFromDiagram(SM::START, pro, syms, info);
+  sysSpec.get_StartingStateMachineSymsFromDiagram(SM::START, pro, syms, info);
   EXPECT_EQ(ids_of_syms(syms), (std::list<int>{start}));
-  spec.get_StartingStateMachineSymsFromDiagram(SM::START, 12345, syms, info);
+  sysSpec.get_StartingStateMachineSymsFromDiagram(SM::START, 12345, syms, info);
   EXPECT_EQ(info.get_Info(), R::GET_LOCATION_UNKNOWN);
   EXPECT_TRUE(syms.empty());
 
-  spec.delete_FlowLine(l1, info);
-  spec.get_InComingFlowLinesFromStateMaSym(state, lines, info);
+  sysSpec.delete_FlowLine(l1, info);
+  sysSpec.get_InComingFlowLinesFromStateMaSym(state, lines, info);
   EXPECT_EQ(ids_of_lines(lines), (std::list<int>{l3, l5}));
 }

@@ -6,10 +6,10 @@ using namespace Vemra;
 using namespace model_test;
 
 TEST(ModelSymbol, ReferenceSymbolOwnsAndNamesItsDiagram) {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
-  int b = add_symbol(spec, EnumSym::BLK_INST_REF_SYM, 1, 2, "B1");
-  const Symbol* sym = spec.get_RecSymbol(b, info);
+  int b = add_symbol(sysSpec, EnumSym::BLK_INST_REF_SYM, 1, 2, "B1");
+  const Symbol* sym = sysSpec.get_RecSymbol(b, info);
   ASSERT_NE(sym, nullptr);
   EXPECT_EQ(sym->get_content(), "B1");
   EXPECT_EQ(sym->get_SymbolType(), EnumSym::BLK_INST_REF_SYM);
@@ -23,18 +23,18 @@ TEST(ModelSymbol, ReferenceSymbolOwnsAndNamesItsDiagram) {
   EXPECT_EQ(dia->name_ref(), "B1");
   EXPECT_EQ(dia->get_FirstPageID(info), b + 2);
 
-  spec.modify_SymbolContent(b, "B2", info);
+  sysSpec.modify_SymbolContent(b, "B2", info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
   EXPECT_EQ(sym->get_content(), "B2");
   EXPECT_EQ(dia->name_ref(), "B2");
 }
 
 TEST(ModelSymbol, NonReferencingKindsHaveNoDiagram) {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
   for (EnumSym::Type k : {EnumSym::TEXT_SYM, EnumSym::BLK_TYPE_REF_SYM, EnumSym::PRO_TYPE_REF_SYM}) {
-    int id = add_symbol(spec, k, 1, 2, "x");
-    const Symbol* sym = spec.get_RecSymbol(id, info);
+    int id = add_symbol(sysSpec, k, 1, 2, "x");
+    const Symbol* sym = sysSpec.get_RecSymbol(id, info);
     EXPECT_FALSE(sym->is_referencing_Symbol());
     std::string err = stderr_of([&] {
       EXPECT_EQ(sym->get_referenced_Diagram_Model_ID(), -1);
@@ -44,7 +44,7 @@ TEST(ModelSymbol, NonReferencingKindsHaveNoDiagram) {
               "error: Vemra::Symbol::get_referenced_Diagram_Model_ID()\n"
               "error: Vemra::Diagram * Vemra::Symbol::get_referenced_Diagram() const\n");
     // the two IDs reserved for a diagram stay unused
-    spec.get_Diagram(id + 1, info);
+    sysSpec.get_Diagram(id + 1, info);
     EXPECT_EQ(info.get_Info(), R::GET_LOCATION_UNKNOWN);
   }
 }
@@ -61,107 +61,107 @@ TEST(ModelSymbol, StandaloneConstructionAndOddKinds) {
 }
 
 TEST(ModelSymbol, InsertionRulesOfDiagramKinds) {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
   int id = 0;
-  int pro = add_symbol(spec, EnumSym::PRO_INST_REF_SYM, 1, 2, "P") + 1;
+  int pro = add_symbol(sysSpec, EnumSym::PRO_INST_REF_SYM, 1, 2, "P") + 1;
   int page = pro + 1;
   for (EnumSym::Type k : {EnumSym::BLK_INST_REF_SYM, EnumSym::BLK_TYPE_REF_SYM}) {
-    std::string err = stderr_of([&] { spec.insert_Symbol(k, pro, page, 0, 0, 1, 1, "B", info, id); });
+    std::string err = stderr_of([&] { sysSpec.insert_Symbol(k, pro, page, 0, 0, 1, 1, "B", info, id); });
     EXPECT_EQ(info.get_Info(), R::INSERT_SYMBOL_NOT_ALLOWED);
     EXPECT_EQ(err, "");
   }
-  add_symbol(spec, EnumSym::PRO_INST_REF_SYM, pro, page, "P2");
-  add_symbol(spec, EnumSym::TEXT_SYM, pro, page);
+  add_symbol(sysSpec, EnumSym::PRO_INST_REF_SYM, pro, page, "P2");
+  add_symbol(sysSpec, EnumSym::TEXT_SYM, pro, page);
 
-  std::string err = stderr_of([&] { spec.insert_Symbol(EnumSym::NONE, 1, 2, 0, 0, 1, 1, "", info, id); });
+  std::string err = stderr_of([&] { sysSpec.insert_Symbol(EnumSym::NONE, 1, 2, 0, 0, 1, 1, "", info, id); });
   EXPECT_EQ(info.get_Info(), R::INSERT_UNCONSIDERED_SYMBOL);
   EXPECT_EQ(err, "error in: const Vemra::Symbol * Vemra::Diagram::insert_Symbol(...\nunconsidered symbol type !!!\n");
-  spec.insert_Symbol(static_cast<EnumSym::Type>(7), 1, 2, 0, 0, 1, 1, "", info, id);
+  sysSpec.insert_Symbol(static_cast<EnumSym::Type>(7), 1, 2, 0, 0, 1, 1, "", info, id);
   EXPECT_EQ(info.get_Info(), R::INSERT_UNCONSIDERED_SYMBOL);
-  spec.insert_Symbol(EnumSym::TEXT_SYM, 1, 99, 0, 0, 1, 1, "", info, id);
+  sysSpec.insert_Symbol(EnumSym::TEXT_SYM, 1, 99, 0, 0, 1, 1, "", info, id);
   EXPECT_EQ(info.get_Info(), R::INSERT_PAGE_UNKNOWN);
 
   // Each attempt above took three IDs once the target diagram was found.
-  int next = add_symbol(spec, EnumSym::TEXT_SYM, 1, 2);
+  int next = add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2);
   EXPECT_EQ(next, 3 + 3 * 8);
 }
 
 TEST(ModelSymbol, ListsByKindAndPage) {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
-  int p2 = add_page(spec, 1);
-  int t1 = add_symbol(spec, EnumSym::TEXT_SYM, 1, 2);
-  add_symbol(spec, EnumSym::TEXT_SYM, 1, p2);
-  add_symbol(spec, EnumSym::BLK_TYPE_REF_SYM, 1, 2);
-  int t2 = add_symbol(spec, EnumSym::TEXT_SYM, 1, 2);
+  int p2 = add_page(sysSpec, 1);
+  int t1 = add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2);
+  add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, p2);
+  add_symbol(sysSpec, EnumSym::BLK_TYPE_REF_SYM, 1, 2);
+  int t2 = add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2);
 
   std::list<const Symbol*> syms{nullptr};  // the list is appended to, not cleared
-  spec.get_Syms(EnumSym::TEXT_SYM, 1, 2, syms, info);
+  sysSpec.get_Syms(EnumSym::TEXT_SYM, 1, 2, syms, info);
   EXPECT_EQ(info.get_Info(), R::GET_OK);
   ASSERT_EQ(syms.size(), 3u);
   EXPECT_EQ((*std::next(syms.begin()))->get_Model_ID(), t1);
   EXPECT_EQ(syms.back()->get_Model_ID(), t2);
 
   syms.clear();
-  spec.get_Syms(EnumSym::PRO_INST_REF_SYM, 1, 2, syms, info);
+  sysSpec.get_Syms(EnumSym::PRO_INST_REF_SYM, 1, 2, syms, info);
   EXPECT_EQ(info.get_Info(), R::GET_OK);
   EXPECT_TRUE(syms.empty());
-  spec.get_Syms(EnumSym::TEXT_SYM, 1, 99, syms, info);
+  sysSpec.get_Syms(EnumSym::TEXT_SYM, 1, 99, syms, info);
   EXPECT_EQ(info.get_Info(), R::GET_PAGE_UNKNOWN);
-  std::string err = stderr_of([&] { spec.get_Syms(EnumSym::NONE, 1, 2, syms, info); });
+  std::string err = stderr_of([&] { sysSpec.get_Syms(EnumSym::NONE, 1, 2, syms, info); });
   EXPECT_EQ(info.get_Info(), R::GET_SYMBOL_NOT_IN_LOCATION);
   EXPECT_EQ(err, "error in: void Vemra::Diagram::get_Syms(\nunconsidered e_SymbolType !!!\n");
 
-  int pro = add_symbol(spec, EnumSym::PRO_INST_REF_SYM, 1, 2, "P") + 1;
-  err = stderr_of([&] { spec.get_Syms(EnumSym::BLK_INST_REF_SYM, pro, pro + 1, syms, info); });
+  int pro = add_symbol(sysSpec, EnumSym::PRO_INST_REF_SYM, 1, 2, "P") + 1;
+  err = stderr_of([&] { sysSpec.get_Syms(EnumSym::BLK_INST_REF_SYM, pro, pro + 1, syms, info); });
   EXPECT_EQ(info.get_Info(), R::GET_SYMBOL_NOT_IN_LOCATION);
   EXPECT_EQ(err, "");
-  spec.get_Syms(EnumSym::BLK_TYPE_REF_SYM, pro, pro + 1, syms, info);
+  sysSpec.get_Syms(EnumSym::BLK_TYPE_REF_SYM, pro, pro + 1, syms, info);
   EXPECT_EQ(info.get_Info(), R::GET_SYMBOL_NOT_IN_LOCATION);
   EXPECT_TRUE(syms.empty());
 }
 
 TEST(ModelSymbol, ModifyAndDelete) {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
-  int t = add_symbol(spec, EnumSym::TEXT_SYM, 1, 2);
-  spec.set_SymbolPaS(t, -1, -2, 0, 5, info);
+  int t = add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2);
+  sysSpec.set_SymbolPaS(t, -1, -2, 0, 5, info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
-  EXPECT_EQ(spec.get_RecSymbol(t, info)->get_PaS_as_String(), "-1 -2 0 5");
-  EXPECT_EQ(spec.get_RecSymbol(t, info)->get_Page_ID(), 2);
+  EXPECT_EQ(sysSpec.get_RecSymbol(t, info)->get_PaS_as_String(), "-1 -2 0 5");
+  EXPECT_EQ(sysSpec.get_RecSymbol(t, info)->get_Page_ID(), 2);
 
-  int chan = add_channel(spec, 1, 2, t, -1);
-  spec.set_SymbolPaS(chan, 0, 0, 0, 0, info);  // a channel is no structure symbol
+  int chan = add_channel(sysSpec, 1, 2, t, -1);
+  sysSpec.set_SymbolPaS(chan, 0, 0, 0, 0, info);  // a channel is no structure symbol
   EXPECT_EQ(info.get_Info(), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
-  spec.modify_SymbolContent(1, "x", info);
+  sysSpec.modify_SymbolContent(1, "x", info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_WRONG_ELEMENT_TYPE);
 
-  spec.delete_Symbol(t, info);
+  sysSpec.delete_Symbol(t, info);
   EXPECT_EQ(info.get_Info(), R::DELETE_OK);
-  std::string err = stderr_of([&] { EXPECT_EQ(spec.get_RecSymbol(t, info), nullptr); });
+  std::string err = stderr_of([&] { EXPECT_EQ(sysSpec.get_RecSymbol(t, info), nullptr); });
   EXPECT_EQ(info.get_Info(), R::GET_ELEMENT_UNKNOWN);
   EXPECT_EQ(err, "");
-  spec.delete_Symbol(t, info);
+  sysSpec.delete_Symbol(t, info);
   EXPECT_EQ(info.get_Info(), R::DELETE_ELEMENT_UNKNOWN);
   // the channel that named it stays, with its end ID
   std::list<const ClsChannel*> chans;
-  spec.get_Channels(1, 2, chans, info);
+  sysSpec.get_Channels(1, 2, chans, info);
   ASSERT_EQ(chans.size(), 1u);
   EXPECT_EQ(chans.front()->get_SourceID_as_Int(), t);
 
-  spec.delete_Symbol(chan, info);  // the map accepts it, the symbol list does not have it
+  sysSpec.delete_Symbol(chan, info);  // the map accepts it, the symbol list does not have it
   EXPECT_EQ(info.get_Info(), R::DELETE_ELEMENT_NOT_IN_LOCATION);
-  spec.get_Channels(1, 2, chans, info);
+  sysSpec.get_Channels(1, 2, chans, info);
   EXPECT_EQ(chans.size(), 2u);
 }
 
 TEST(ModelSymbol, GetSymbolOfAnotherFamilyLogs) {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
-  int pro = add_symbol(spec, EnumSym::PRO_INST_REF_SYM, 1, 2, "P") + 1;
-  int sm = add_sm(spec, SM::TASK, pro, pro + 1);
-  std::string err = stderr_of([&] { EXPECT_EQ(spec.get_RecSymbol(sm, info), nullptr); });
+  int pro = add_symbol(sysSpec, EnumSym::PRO_INST_REF_SYM, 1, 2, "P") + 1;
+  int sm = add_sm(sysSpec, SM::TASK, pro, pro + 1);
+  std::string err = stderr_of([&] { EXPECT_EQ(sysSpec.get_RecSymbol(sm, info), nullptr); });
   EXPECT_EQ(info.get_Info(), R::GET_SYMBOL_NOT_IN_LOCATION);
   EXPECT_EQ(info.get_Info_Message(), std::string("GET: requested symbol not part of location"));
   EXPECT_EQ(err,

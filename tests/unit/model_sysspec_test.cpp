@@ -5,108 +5,108 @@
 using namespace Vemra;
 using namespace model_test;
 
-TEST(ModelSysSpec, NewSpecificationAndIDAllocation) {
-  SysSpec spec;
+TEST(ModelSysSpec, NewSystemModelAndIDAllocation) {
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
-  EXPECT_EQ(spec.get_System_Model_ID(), 1);
-  EXPECT_EQ(spec.get_SysDia()->name_ref(), "ROOT");
-  EXPECT_EQ(spec.get_FirstPageID(1, info), 2);
+  EXPECT_EQ(sysSpec.get_System_Model_ID(), 1);
+  EXPECT_EQ(sysSpec.get_SysDia()->name_ref(), "ROOT");
+  EXPECT_EQ(sysSpec.get_FirstPageID(1, info), 2);
   EXPECT_EQ(info.get_Info(), R::PAGE_GET_OK);
-  EXPECT_EQ(spec.get_NumberOfRegisteredIDs(), 1u);
-  EXPECT_EQ(add_symbol(spec, EnumSym::TEXT_SYM, 1, 2), 3);
-  EXPECT_EQ(add_symbol(spec, EnumSym::TEXT_SYM, 1, 2), 6);
-  EXPECT_EQ(add_channel(spec, 1, 2, 3, 6), 9);
+  EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), 1u);
+  EXPECT_EQ(add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2), 3);
+  EXPECT_EQ(add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2), 6);
+  EXPECT_EQ(add_channel(sysSpec, 1, 2, 3, 6), 9);
 
-  spec.modify_SysDiaName("Sys1", info);
+  sysSpec.modify_SysDiaName("Sys1", info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
-  EXPECT_EQ(spec.get_SysDia()->name_ref(), "Sys1");
+  EXPECT_EQ(sysSpec.get_SysDia()->name_ref(), "Sys1");
 
-  spec.reset();
-  EXPECT_EQ(spec.get_SysDia()->name_ref(), "ROOT");
-  EXPECT_EQ(spec.get_RecSymbol(3, info), nullptr);
+  sysSpec.reset();
+  EXPECT_EQ(sysSpec.get_SysDia()->name_ref(), "ROOT");
+  EXPECT_EQ(sysSpec.get_RecSymbol(3, info), nullptr);
   EXPECT_EQ(info.get_Info(), R::GET_ELEMENT_UNKNOWN);
-  EXPECT_EQ(add_symbol(spec, EnumSym::TEXT_SYM, 1, 2), 3);  // IDs restart
+  EXPECT_EQ(add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2), 3);  // IDs restart
 }
 
 TEST(ModelSysSpec, DiagramRelations) {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
-  int b = add_symbol(spec, EnumSym::BLK_INST_REF_SYM, 1, 2, "B");
-  int p = add_symbol(spec, EnumSym::PRO_INST_REF_SYM, b + 1, b + 2, "P");
-  std::string err = stderr_of([&] { EXPECT_EQ(spec.get_ReferencingDiagramID(1, info), -1); });
+  int b = add_symbol(sysSpec, EnumSym::BLK_INST_REF_SYM, 1, 2, "B");
+  int p = add_symbol(sysSpec, EnumSym::PRO_INST_REF_SYM, b + 1, b + 2, "P");
+  std::string err = stderr_of([&] { EXPECT_EQ(sysSpec.get_ReferencingDiagramID(1, info), -1); });
   EXPECT_EQ(info.get_Info(), R::GET_OK);
   EXPECT_EQ(err, "error in: int Vemra::SysSpec::get_DiagramID_from_referencing_Symbol\n");
-  EXPECT_EQ(spec.get_ReferencingDiagramID(b + 1, info), 1);
-  EXPECT_EQ(spec.get_ReferencingDiagramID(p + 1, info), b + 1);
+  EXPECT_EQ(sysSpec.get_ReferencingDiagramID(b + 1, info), 1);
+  EXPECT_EQ(sysSpec.get_ReferencingDiagramID(p + 1, info), b + 1);
   EXPECT_EQ(info.get_Info(), R::GET_OK);
-  EXPECT_EQ(spec.get_ReferencingDiagramID(p, info), -1);
+  EXPECT_EQ(sysSpec.get_ReferencingDiagramID(p, info), -1);
   EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
-  EXPECT_EQ(spec.get_EnclosingDiagramID(p, info), b + 1);
-  EXPECT_EQ(spec.get_EnclosingDiagramID(b + 1, info), -1);
+  EXPECT_EQ(sysSpec.get_EnclosingDiagramID(p, info), b + 1);
+  EXPECT_EQ(sysSpec.get_EnclosingDiagramID(b + 1, info), -1);
   EXPECT_EQ(info.get_Info(), R::GET_ELEMENT_WRONG_TYPE);
-  EXPECT_EQ(spec.get_Diagram(p + 1, info)->get_MoEleType(), ClsMoEleType::ProDia);
-  EXPECT_EQ(spec.get_Diagram(p + 2, info), nullptr);  // a page
+  EXPECT_EQ(sysSpec.get_Diagram(p + 1, info)->get_MoEleType(), ClsMoEleType::ProDia);
+  EXPECT_EQ(sysSpec.get_Diagram(p + 2, info), nullptr);  // a page
   EXPECT_EQ(info.get_Info(), R::GET_LOCATION_UNKNOWN);
 }
 
 TEST(ModelSysSpec, FormalParametersOnlyOnProcedureDiagrams) {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
-  int q = add_symbol(spec, EnumSym::PROCEDURE_INST_REF_SYM, 1, 2, "Q") + 1;
-  spec.modify_ProcedureDiaFormalParameters(q, "in x Integer;", info);
+  int q = add_symbol(sysSpec, EnumSym::PROCEDURE_INST_REF_SYM, 1, 2, "Q") + 1;
+  sysSpec.modify_ProcedureDiaFormalParameters(q, "in x Integer;", info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
   std::string text = "unchanged";
-  spec.get_ProcedureDiaFormalParameters(q, text, info);
+  sysSpec.get_ProcedureDiaFormalParameters(q, text, info);
   EXPECT_EQ(text, "in x Integer;");
-  spec.modify_ProcedureDiaFormalParameters(1, "x", info);
+  sysSpec.modify_ProcedureDiaFormalParameters(1, "x", info);
   EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
   text = "unchanged";
-  spec.get_ProcedureDiaFormalParameters(1, text, info);
+  sysSpec.get_ProcedureDiaFormalParameters(1, text, info);
   EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
   EXPECT_EQ(text, "unchanged");
-  spec.get_ProcedureDiaFormalParameters(q - 1, text, info);
+  sysSpec.get_ProcedureDiaFormalParameters(q - 1, text, info);
   EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
-  spec.get_ProcedureDiaFormalParameters(500, text, info);
+  sysSpec.get_ProcedureDiaFormalParameters(500, text, info);
   EXPECT_EQ(info.get_Info(), R::GET_LOCATION_UNKNOWN);
 }
 
 TEST(ModelSysSpec, PageOperationsAndTheirIDs) {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
-  int t = add_symbol(spec, EnumSym::TEXT_SYM, 1, 2);  // 3..5
-  spec.append_NewPage(t, info);
+  int t = add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2);  // 3..5
+  sysSpec.append_NewPage(t, info);
   EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
-  spec.add_NewPage_after(1, 99, info);  // takes ID 6 though the ancestor is unknown
+  sysSpec.add_NewPage_after(1, 99, info);  // takes ID 6 though the ancestor is unknown
   EXPECT_EQ(info.get_Info(), R::PAGE_INSERT_ANCESTOR_UNKNOWN);
-  spec.add_NewPage_after(77, 2, info);  // takes ID 7 though the diagram is unknown
+  sysSpec.add_NewPage_after(77, 2, info);  // takes ID 7 though the diagram is unknown
   EXPECT_EQ(info.get_Info(), R::GET_LOCATION_UNKNOWN);
-  spec.add_NewPage_after(1, 2, info);
+  sysSpec.add_NewPage_after(1, 2, info);
   EXPECT_EQ(info.get_Info(), R::PAGE_INSERT_OK);
   ClsPageManager::e_PageIndex idx;
-  EXPECT_EQ(spec.get_NextPageID(1, 2, idx, info), 8);
-  EXPECT_EQ(spec.get_PreviousPageID(1, 8, idx, info), 2);
-  EXPECT_EQ(spec.get_LastPageID(1, info), 8);
-  spec.get_NextPageID(t, 2, idx, info);
+  EXPECT_EQ(sysSpec.get_NextPageID(1, 2, idx, info), 8);
+  EXPECT_EQ(sysSpec.get_PreviousPageID(1, 8, idx, info), 2);
+  EXPECT_EQ(sysSpec.get_LastPageID(1, info), 8);
+  sysSpec.get_NextPageID(t, 2, idx, info);
   EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
 
   int w = 0, h = 0;
-  spec.modify_PageWidth(1, 8, 1000, info);
+  sysSpec.modify_PageWidth(1, 8, 1000, info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
-  spec.modify_PageHeight(1, 8, 100, info);
+  sysSpec.modify_PageHeight(1, 8, 100, info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_INVALID_PAGE_VALUE);
-  spec.modify_PageHeight(1, 9, 100, info);
+  sysSpec.modify_PageHeight(1, 9, 100, info);
   EXPECT_EQ(info.get_Info(), R::PAGE_MODIFY_PAGE_UNKNOWN);
-  spec.modify_PageFramePaS(1, 8, 10, 10, 900, 500, info);
+  sysSpec.modify_PageFramePaS(1, 8, 10, 10, 900, 500, info);
   EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
-  spec.get_PageSize(1, 8, w, h, info);
+  sysSpec.get_PageSize(1, 8, w, h, info);
   EXPECT_EQ(w, 1000);
   EXPECT_EQ(h, 600);
-  spec.modify_PageWidth(t, 8, 1000, info);
+  sysSpec.modify_PageWidth(t, 8, 1000, info);
   EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
-  spec.delete_Page(t, 8, info);
+  sysSpec.delete_Page(t, 8, info);
   EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
-  spec.delete_Page(1, 8, info);
+  sysSpec.delete_Page(1, 8, info);
   EXPECT_EQ(info.get_Info(), R::PAGE_DELETE_OK);
-  EXPECT_EQ(spec.get_LastPageID(1, info), 2);
-  EXPECT_NE(spec.get_RecSymbol(t, info), nullptr);  // lives on page 2
+  EXPECT_EQ(sysSpec.get_LastPageID(1, info), 2);
+  EXPECT_NE(sysSpec.get_RecSymbol(t, info), nullptr);  // lives on page 2
 }

@@ -2,7 +2,7 @@
 #define SDL_TESTS_MODEL_TEST_HELPERS_H
 
 // Small builders shared by the model tests: each inserts one element through
-// the specification, checks that the insertion succeeded and returns its ID.
+// the system model, checks that the insertion succeeded and returns its ID.
 
 #include <gtest/gtest.h>
 
@@ -16,79 +16,79 @@ namespace model_test {
 using R = Vemra::ClsMoAccessInfo;
 using SM = Vemra::ClsStateMachineSymbol;
 
-inline int add_symbol(Vemra::SysSpec& spec, Vemra::EnumSym::Type kind, int dia, int page,
+inline int add_symbol(Vemra::SysSpec& sysSpec, Vemra::EnumSym::Type kind, int dia, int page,
                       const std::string& text = "S") {
   Vemra::ClsMoAccessInfo info;
   int id = -1;
-  spec.insert_Symbol(kind, dia, page, 10, 20, 100, 40, text, info, id);
+  sysSpec.insert_Symbol(kind, dia, page, 10, 20, 100, 40, text, info, id);
   EXPECT_EQ(info.get_Info(), R::INSERT_OK);
   return id;
 }
 
-inline int add_sm(Vemra::SysSpec& spec, SM::e_StateMachineSymbolType kind, int dia, int page,
+inline int add_sm(Vemra::SysSpec& sysSpec, SM::e_StateMachineSymbolType kind, int dia, int page,
                   const std::string& text = "T") {
   Vemra::ClsMoAccessInfo info;
   int id = -1;
-  spec.insert_StateMachineSymbol(kind, dia, page, 1, 2, 3, 4, text, info, id);
+  sysSpec.insert_StateMachineSymbol(kind, dia, page, 1, 2, 3, 4, text, info, id);
   EXPECT_EQ(info.get_Info(), R::INSERT_OK);
   return id;
 }
 
-inline int add_flow(Vemra::SysSpec& spec, int dia, int page, int from, int to) {
+inline int add_flow(Vemra::SysSpec& sysSpec, int dia, int page, int from, int to) {
   Vemra::ClsMoAccessInfo info;
   int id = -1;
   std::list<int> coords{1, 2, 3, 4};
-  spec.insert_FlowLine(dia, page, coords, from, to, info, id);
+  sysSpec.insert_FlowLine(dia, page, coords, from, to, info, id);
   EXPECT_EQ(info.get_Info(), R::INSERT_OK);
   return id;
 }
 
-inline int add_decision_flow(Vemra::SysSpec& spec, int dia, int page, int from, int to,
+inline int add_decision_flow(Vemra::SysSpec& sysSpec, int dia, int page, int from, int to,
                              const std::string& answer = "yes") {
   Vemra::ClsMoAccessInfo info;
   int id = -1;
   std::list<int> coords{5, 6, 7, 8};
-  spec.insert_DecisionFlowLine(dia, page, coords, from, to, answer, Vemra::ClsRecPaS(1, 1, 20, 10), info, id);
+  sysSpec.insert_DecisionFlowLine(dia, page, coords, from, to, answer, Vemra::ClsRecPaS(1, 1, 20, 10), info, id);
   EXPECT_EQ(info.get_Info(), R::INSERT_OK);
   return id;
 }
 
 // Inserts a channel and returns the status; the new ID goes to `id`.
-inline R::e_ResultType try_channel(Vemra::SysSpec& spec, int dia, int page, bool src_env, int src, bool dst_env,
+inline R::e_ResultType try_channel(Vemra::SysSpec& sysSpec, int dia, int page, bool src_env, int src, bool dst_env,
                                    int dst, int& id) {
   using namespace Vemra;
   ClsMoAccessInfo info;
   std::list<int> coords{0, 0, 50, 50};
   ClsRecPaS box(0, 0, 10, 10);
-  spec.insert_Channel(dia, page, ClsChannel::NO_DELAY, ClsChanName("C", box), ClsChanSourceSigList("s1", box),
+  sysSpec.insert_Channel(dia, page, ClsChannel::NO_DELAY, ClsChanName("C", box), ClsChanSourceSigList("s1", box),
                       ClsChanSourceCon("sc", box), ClsChanDestSigList("s2", box), ClsChanDestCon("dc", box), coords,
                       src_env, src, dst_env, dst, info, id);
   return info.get_Info();
 }
 
-inline int add_channel(Vemra::SysSpec& spec, int dia, int page, int src, int dst) {
+inline int add_channel(Vemra::SysSpec& sysSpec, int dia, int page, int src, int dst) {
   int id = -1;
-  EXPECT_EQ(try_channel(spec, dia, page, src < 0, src, dst < 0, dst, id), R::INSERT_OK);
+  EXPECT_EQ(try_channel(sysSpec, dia, page, src < 0, src, dst < 0, dst, id), R::INSERT_OK);
   return id;
 }
 
 // Appends a page to the diagram and returns its ID.
-inline int add_page(Vemra::SysSpec& spec, int dia) {
+inline int add_page(Vemra::SysSpec& sysSpec, int dia) {
   Vemra::ClsMoAccessInfo info;
-  spec.append_NewPage(dia, info);
+  sysSpec.append_NewPage(dia, info);
   EXPECT_EQ(info.get_Info(), R::PAGE_INSERT_OK);
-  return spec.get_LastPageID(dia, info);
+  return sysSpec.get_LastPageID(dia, info);
 }
 
-inline int first_page(const Vemra::SysSpec& spec, int dia) {
+inline int first_page(const Vemra::SysSpec& sysSpec, int dia) {
   Vemra::ClsMoAccessInfo info;
-  return spec.get_FirstPageID(dia, info);
+  return sysSpec.get_FirstPageID(dia, info);
 }
 
 // The diagram that a reference symbol stands for.
-inline int ref_diagram(const Vemra::SysSpec& spec, int symbol) {
+inline int ref_diagram(const Vemra::SysSpec& sysSpec, int symbol) {
   Vemra::ClsMoAccessInfo info;
-  const Vemra::Symbol* sym = spec.get_RecSymbol(symbol, info);
+  const Vemra::Symbol* sym = sysSpec.get_RecSymbol(symbol, info);
   return sym ? sym->get_referenced_Diagram_Model_ID() : -1;
 }
 

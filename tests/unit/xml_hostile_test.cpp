@@ -18,10 +18,10 @@ std::string with_dtd(const std::string& dtd, const std::string& body) {
   return "<?xml version=\"1.0\"?>\n<!DOCTYPE SYSSPEC [\n" + dtd + "]>\n<SYSSPEC>\n" + body + "</SYSSPEC>\n";
 }
 
-std::string first_text(SysSpec& spec) {
+std::string first_text(SysSpec& sysSpec) {
   ClsMoAccessInfo info;
   std::list<const Symbol*> syms;
-  spec.get_Syms(EnumSym::TEXT_SYM, 1, 2, syms, info);
+  sysSpec.get_Syms(EnumSym::TEXT_SYM, 1, 2, syms, info);
   return syms.empty() ? "<none>" : syms.front()->content_ref();
 }
 
@@ -38,81 +38,81 @@ std::string laughs() {
 }  // namespace
 
 TEST(XmlHostile, EntitiesAreReplacedLikeTheParserWould) {
-  SysSpec spec;
+  SysSpec sysSpec;
   std::string dtd = "<!ENTITY a \"x&amp;y\">\n<!ENTITY b \"&a;<i>z</i>&a;\">\n";
   // Entity references after text are expanded; elements between are skipped.
-  ASSERT_EQ(load_text(spec, with_dtd(dtd, sysdia_open() + text_sym(3, "<CONTENT>\nt&b;<!--c--><![CDATA[<q>]]>\n</CONTENT>\n") +
+  ASSERT_EQ(load_text(sysSpec, with_dtd(dtd, sysdia_open() + text_sym(3, "<CONTENT>\nt&b;<!--c--><![CDATA[<q>]]>\n</CONTENT>\n") +
                                            "</SYSDIA>\n")),
             "OK");
-  EXPECT_EQ(first_text(spec), "tx&yx&y<q>");
+  EXPECT_EQ(first_text(sysSpec), "tx&yx&y<q>");
   // A reference as the first child is no text.
-  EXPECT_EQ(load_text(spec, with_dtd(dtd, sysdia_open() + text_sym(3, "<CONTENT>&a;</CONTENT>\n") + "</SYSDIA>\n")),
+  EXPECT_EQ(load_text(sysSpec, with_dtd(dtd, sysdia_open() + text_sym(3, "<CONTENT>&a;</CONTENT>\n") + "</SYSDIA>\n")),
             "Content node with children node found");
-  EXPECT_EQ(load_text(spec, with_dtd(dtd, sysdia_open() + text_sym(3, "<CONTENT><!--c-->x</CONTENT>\n") + "</SYSDIA>\n")),
+  EXPECT_EQ(load_text(sysSpec, with_dtd(dtd, sysdia_open() + text_sym(3, "<CONTENT><!--c-->x</CONTENT>\n") + "</SYSDIA>\n")),
             "Content node without text content");
-  EXPECT_EQ(load_text(spec, with_dtd(dtd, sysdia_open() + text_sym(3, "<CONTENT><b>x</b></CONTENT>\n") + "</SYSDIA>\n")),
+  EXPECT_EQ(load_text(sysSpec, with_dtd(dtd, sysdia_open() + text_sym(3, "<CONTENT><b>x</b></CONTENT>\n") + "</SYSDIA>\n")),
             "Content node with children node found");
-  EXPECT_EQ(load_text(spec, with_dtd(dtd, sysdia_open() + text_sym(3, "<CONTENT/>\n") + "</SYSDIA>\n")),
+  EXPECT_EQ(load_text(sysSpec, with_dtd(dtd, sysdia_open() + text_sym(3, "<CONTENT/>\n") + "</SYSDIA>\n")),
             "Content node without text content");
   // The system name is the whole text of its element, entities included.
-  ASSERT_EQ(load_text(spec, with_dtd(dtd, "<SYSDIA ID=\"1\">\n<DIA_NAME>\nN&b;<k>K</k>\n</DIA_NAME>\n" + page_lines(2) +
+  ASSERT_EQ(load_text(sysSpec, with_dtd(dtd, "<SYSDIA ID=\"1\">\n<DIA_NAME>\nN&b;<k>K</k>\n</DIA_NAME>\n" + page_lines(2) +
                                               "</SYSDIA>\n")),
             "OK");
-  EXPECT_EQ(spec.get_SysDia()->name_ref(), "Nx&yzx&yK");
+  EXPECT_EQ(sysSpec.get_SysDia()->name_ref(), "Nx&yzx&yK");
   // Attribute values: entities, character references and DTD defaults.
   std::string attr_dtd = dtd + "<!ENTITY two \"2\">\n<!ATTLIST TEXTSYM PARENT_PAGE_ID CDATA \"2\">\n";
-  ASSERT_EQ(load_text(spec, with_dtd(attr_dtd, sysdia_open(1, 2) +
+  ASSERT_EQ(load_text(sysSpec, with_dtd(attr_dtd, sysdia_open(1, 2) +
                                                    "<TEXTSYM ID=\"&#51;\">\n<CONTENT>\nd\n</CONTENT>\n"
                                                    "<PAS X_LEFT_UP=\"&two;\" Y_LEFT_UP=\"2\" WIDTH=\"3\" HEIGHT=\"4\">"
                                                    "</PAS>\n</TEXTSYM>\n</SYSDIA>\n")),
             "OK");
-  EXPECT_EQ(first_text(spec), "d");
+  EXPECT_EQ(first_text(sysSpec), "d");
   // An attribute is found by its local name, whatever its namespace prefix.
-  ASSERT_EQ(load_text(spec, file_with("<SYSDIA a:ID=\"1\" xmlns:a=\"urn:a\">\n<DIA_NAME>\nR\n</DIA_NAME>\n" +
+  ASSERT_EQ(load_text(sysSpec, file_with("<SYSDIA a:ID=\"1\" xmlns:a=\"urn:a\">\n<DIA_NAME>\nR\n</DIA_NAME>\n" +
                                       page_lines(2) +
                                       "<TEXTSYM ID=\"3\" b:PARENT_PAGE_ID=\"2\" xmlns:b=\"urn:b\">\n"
                                       "<CONTENT>\nns\n</CONTENT>\n<PAS X_LEFT_UP=\"1\" Y_LEFT_UP=\"2\" WIDTH=\"3\" "
                                       "HEIGHT=\"4\"></PAS>\n</TEXTSYM>\n</SYSDIA>\n")),
             "OK");
-  EXPECT_EQ(first_text(spec), "ns");
+  EXPECT_EQ(first_text(sysSpec), "ns");
 }
 
 TEST(XmlHostile, NestedEntityExpansionFailsQuickly) {
-  SysSpec spec;
-  insert_sym(spec, EnumSym::TEXT_SYM, 1, 2, 1, "before");
+  SysSpec sysSpec;
+  insert_sym(sysSpec, EnumSym::TEXT_SYM, 1, 2, 1, "before");
   std::string in_text = with_dtd(laughs(), sysdia_open() + text_sym(3, "<CONTENT>\nx&l9;\n</CONTENT>\n") + "</SYSDIA>\n");
   std::string in_attr = with_dtd(laughs(), "<SYSDIA ID=\"&l9;\">\n<DIA_NAME>\nR\n</DIA_NAME>\n" + page_lines(2) +
                                                "</SYSDIA>\n");
   std::string in_name = with_dtd(laughs(), "<SYSDIA ID=\"1\">\n<DIA_NAME>\n&l9;\n</DIA_NAME>\n" + page_lines(2) +
                                                "</SYSDIA>\n");
-  for (const std::string& text : {in_text, in_attr, in_name}) EXPECT_NE(load_text(spec, text), "OK");
+  for (const std::string& text : {in_text, in_attr, in_name}) EXPECT_NE(load_text(sysSpec, text), "OK");
 }
 
 TEST(XmlHostile, ExternalEntitiesAndTheNetworkAreNeverRead) {
-  SysSpec spec;
+  SysSpec sysSpec;
   std::string secret = temp_path("secret.txt");
   write_file(secret, "SECRET");
   std::string dtd = "<!ENTITY ext SYSTEM \"file://" + secret + "\">\n<!ENTITY net SYSTEM \"http://127.0.0.1:9/x\">\n";
   std::string result =
-      load_text(spec, with_dtd(dtd, sysdia_open() + text_sym(3, "<CONTENT>\nx&ext;&net;\n</CONTENT>\n") + "</SYSDIA>\n"));
+      load_text(sysSpec, with_dtd(dtd, sysdia_open() + text_sym(3, "<CONTENT>\nx&ext;&net;\n</CONTENT>\n") + "</SYSDIA>\n"));
   if (result == "OK") {
-    EXPECT_EQ(first_text(spec), "x");
+    EXPECT_EQ(first_text(sysSpec), "x");
   }
   std::string external_dtd = "<?xml version=\"1.0\"?>\n<!DOCTYPE SYSSPEC SYSTEM \"file://" + secret +
                              "\">\n<SYSSPEC>\n" + sysdia_open() + "</SYSDIA>\n</SYSSPEC>\n";
-  EXPECT_EQ(load_text(spec, external_dtd), "OK");
+  EXPECT_EQ(load_text(sysSpec, external_dtd), "OK");
   std::remove(secret.c_str());
 }
 
 TEST(XmlHostile, DeepNestingFailsWithoutRecursion) {
-  SysSpec spec;
+  SysSpec sysSpec;
   std::string deep = sysdia_open() + text_sym(3, "<CONTENT>\nx\n</CONTENT>\n");
   std::string open, close;
   for (int i = 0; i < 100000; ++i) {
     open += "<a>";
     close += "</a>";
   }
-  EXPECT_EQ(load_text(spec, file_with(deep + open + close + "</SYSDIA>\n")), "An error occured during parsing\n ");
+  EXPECT_EQ(load_text(sysSpec, file_with(deep + open + close + "</SYSDIA>\n")), "An error occured during parsing\n ");
 }
 
 // A chain of diagrams, each referencing the next one, read and written back
@@ -133,19 +133,19 @@ TEST(XmlHostile, LongChainOfReferencedDiagrams) {
               "</BLK_INST_REF>\n";
     text += "</BLKDIA>\n";
   }
-  SysSpec spec;
-  ASSERT_EQ(load_text(spec, file_with(text)), "OK");
-  EXPECT_EQ(spec.get_NumberOfRegisteredIDs(), 1u + 2u * depth);
-  std::string written = stored_text(spec);
+  SysSpec sysSpec;
+  ASSERT_EQ(load_text(sysSpec, file_with(text)), "OK");
+  EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), 1u + 2u * depth);
+  std::string written = stored_text(sysSpec);
   SysSpec again;
   ASSERT_EQ(load_text(again, written), "OK");
   EXPECT_EQ(stored_text(again), written);
 }
 
 TEST(XmlHostile, MissingAttributesAndChildren) {
-  SysSpec spec;
+  SysSpec sysSpec;
   std::string good = file_with(sysdia_open() + text_sym(3, "<CONTENT>\nx\n</CONTENT>\n") + "</SYSDIA>\n");
-  ASSERT_EQ(load_text(spec, good), "OK");
+  ASSERT_EQ(load_text(sysSpec, good), "OK");
   struct Case {
     std::string what, with, message;
   } cases[] = {
@@ -168,10 +168,10 @@ TEST(XmlHostile, MissingAttributesAndChildren) {
     std::size_t at = text.find(c.what);
     ASSERT_NE(at, std::string::npos) << c.what;
     text.replace(at, c.what.size(), c.with);
-    EXPECT_EQ(load_text(spec, text), c.message) << c.what;
+    EXPECT_EQ(load_text(sysSpec, text), c.message) << c.what;
   }
   // A reference symbol must name its diagram.
-  EXPECT_EQ(load_text(spec, file_with(sysdia_open() +
+  EXPECT_EQ(load_text(sysSpec, file_with(sysdia_open() +
                                       "<BLK_INST_REF ID=\"3\" PARENT_PAGE_ID=\"2\">\n<CONTENT>\nB\n</CONTENT>\n"
                                       "<PAS X_LEFT_UP=\"1\" Y_LEFT_UP=\"2\" WIDTH=\"3\" HEIGHT=\"4\"></PAS>\n"
                                       "</BLK_INST_REF>\n</SYSDIA>\n")),
@@ -179,20 +179,20 @@ TEST(XmlHostile, MissingAttributesAndChildren) {
 }
 
 TEST(XmlHostile, NumbersFollowStrtolAndSaturate) {
-  SysSpec spec;
+  SysSpec sysSpec;
   std::string text = file_with("<SYSDIA ID=\" 99999999999999999999\">\n<DIA_NAME>\nR\n</DIA_NAME>\n" +
                                page_lines(-7, 1000, 700) +
                                text_sym(-2147483648, "<CONTENT>\nx\n</CONTENT>\n", -7) + "</SYSDIA>\n");
   text = Converter::replace(text, "<WIDTH>1000</WIDTH>", "<WIDTH>\n 1000abc\n</WIDTH>");
-  ASSERT_EQ(load_text(spec, text), "OK");
+  ASSERT_EQ(load_text(sysSpec, text), "OK");
   int width = 0, height = 0;
   ClsMoAccessInfo info;
-  spec.get_PageSize(1, 2, width, height, info);
+  sysSpec.get_PageSize(1, 2, width, height, info);
   EXPECT_EQ(width, 1000);
   EXPECT_EQ(height, 700);
   // Two IDs that saturate to the same value collide.
-  EXPECT_EQ(load_text(spec, Converter::replace(text, "ID=\"-2147483648\"", "ID=\"99999999999999\"")), "renumbering");
-  EXPECT_EQ(load_text(spec, Converter::replace(text, "<WIDTH>\n 1000abc\n</WIDTH>", "<WIDTH>-1000</WIDTH>")),
+  EXPECT_EQ(load_text(sysSpec, Converter::replace(text, "ID=\"-2147483648\"", "ID=\"99999999999999\"")), "renumbering");
+  EXPECT_EQ(load_text(sysSpec, Converter::replace(text, "<WIDTH>\n 1000abc\n</WIDTH>", "<WIDTH>-1000</WIDTH>")),
             "Error in internal data structure\nModifying Page Width");
 }
 
@@ -208,10 +208,10 @@ TEST(XmlHostile, EveryTruncationOfAValidFileFailsOrLoads) {
   int line = -1;
   model.insert_FlowLine(p, first_page(model, p), coords, s, t, info, line);
   std::string full = stored_text(model);
-  SysSpec spec;
+  SysSpec sysSpec;
   for (std::size_t n = 0; n < full.size() - 1; n += 7) {
-    std::string result = load_text(spec, full.substr(0, n));
+    std::string result = load_text(sysSpec, full.substr(0, n));
     EXPECT_EQ(result, "An error occured during parsing\n ") << n;
   }
-  EXPECT_EQ(load_text(spec, full), "OK");
+  EXPECT_EQ(load_text(sysSpec, full), "OK");
 }

@@ -14,12 +14,12 @@ const SM::e_StateMachineSymbolType READING_ORDER[] = {
 
 ClsChanName name(const std::string& t) { return ClsChanName(t, ClsRecPaS(1, 2, 3, 4)); }
 
-int insert_channel(SysSpec& spec, int dia, int page, ClsChannel::e_DelayType delay, ClsChannel::e_DirectionType dir,
+int insert_channel(SysSpec& sysSpec, int dia, int page, ClsChannel::e_DelayType delay, ClsChannel::e_DirectionType dir,
                    bool src_env, int src, bool dst_env, int dst) {
   std::list<int> coords{10, 20, 30, 40, 0, 7};
   ClsMoAccessInfo info;
   int id = -1;
-  spec.insert_Channel(dia, page, delay, dir, name("ch & <n>"), ClsChanSourceSigList("s1, s2", ClsRecPaS(5, 6, 7, 8)),
+  sysSpec.insert_Channel(dia, page, delay, dir, name("ch & <n>"), ClsChanSourceSigList("s1, s2", ClsRecPaS(5, 6, 7, 8)),
                       ClsChanSourceCon("", ClsRecPaS(9, 10, 11, 12)), ClsChanDestSigList("d\n", ClsRecPaS(0, 0, 0, 0)),
                       ClsChanDestCon(" c ", ClsRecPaS(13, 14, 15, 16)), coords, src_env, src, dst_env, dst, info, id);
   EXPECT_EQ(info.get_Info(), ClsMoAccessInfo::INSERT_OK);
@@ -28,67 +28,67 @@ int insert_channel(SysSpec& spec, int dia, int page, ClsChannel::e_DelayType del
 
 // State-machine symbols of every kind the diagram takes, joined by a normal
 // and a decision flow line.
-void fill_graph(SysSpec& spec, int dia, int page, int kinds) {
+void fill_graph(SysSpec& sysSpec, int dia, int page, int kinds) {
   std::vector<int> ids;
-  for (int k = 0; k < kinds; ++k) ids.push_back(insert_sm(spec, READING_ORDER[k], dia, page, 10 * k, "s" + std::to_string(k)));
+  for (int k = 0; k < kinds; ++k) ids.push_back(insert_sm(sysSpec, READING_ORDER[k], dia, page, 10 * k, "s" + std::to_string(k)));
   ClsMoAccessInfo info;
   std::list<int> coords{1, 2, 3, 4};
   int id = -1;
-  spec.insert_FlowLine(dia, page, coords, ids[0], ids[1], info, id);
+  sysSpec.insert_FlowLine(dia, page, coords, ids[0], ids[1], info, id);
   EXPECT_EQ(info.get_Info(), ClsMoAccessInfo::INSERT_OK);
-  spec.insert_DecisionFlowLine(dia, page, coords, ids[7], ids[6], "", ClsRecPaS(4, 3, 2, 1), info, id);
+  sysSpec.insert_DecisionFlowLine(dia, page, coords, ids[7], ids[6], "", ClsRecPaS(4, 3, 2, 1), info, id);
   EXPECT_EQ(info.get_Info(), ClsMoAccessInfo::INSERT_OK);
-  spec.insert_DecisionFlowLine(dia, page, coords, ids[7], ids[5], "no & <never>\n", ClsRecPaS(-4, 3, 2, 1), info, id);
+  sysSpec.insert_DecisionFlowLine(dia, page, coords, ids[7], ids[5], "no & <never>\n", ClsRecPaS(-4, 3, 2, 1), info, id);
   EXPECT_EQ(info.get_Info(), ClsMoAccessInfo::INSERT_OK);
 }
 
-// A specification with every kind of element, built in the order in which
+// A system model with every kind of element, built in the order in which
 // the reader inserts, so that reading its file hands out the same IDs.
-void build_rich(SysSpec& spec) {
+void build_rich(SysSpec& sysSpec) {
   ClsMoAccessInfo info;
-  spec.modify_SysDiaName("System <S> & co", info);
-  spec.append_NewPage(1, info);
-  int p2 = spec.get_LastPageID(1, info);
-  spec.modify_PageWidth(1, p2, 1000, info);
-  spec.modify_PageHeight(1, p2, 900, info);
-  spec.modify_PageFramePaS(1, p2, 50, 40, 800, 700, info);
+  sysSpec.modify_SysDiaName("System <S> & co", info);
+  sysSpec.append_NewPage(1, info);
+  int p2 = sysSpec.get_LastPageID(1, info);
+  sysSpec.modify_PageWidth(1, p2, 1000, info);
+  sysSpec.modify_PageHeight(1, p2, 900, info);
+  sysSpec.modify_PageFramePaS(1, p2, 50, 40, 800, 700, info);
   ASSERT_EQ(info.get_Info(), ClsMoAccessInfo::MODIFY_OK);
-  insert_sym(spec, EnumSym::TEXT_SYM, 1, 2, 10, "");
-  insert_sym(spec, EnumSym::TEXT_SYM, 1, p2, 10, "a\n");
-  int b1 = insert_sym(spec, EnumSym::BLK_INST_REF_SYM, 1, 2, 20, "B1");
-  int blk = referenced_dia(spec, b1);
-  int bp = first_page(spec, blk);
-  insert_sym(spec, EnumSym::TEXT_SYM, blk, bp, 10, " lead");
-  int p1 = insert_sym(spec, EnumSym::PRO_INST_REF_SYM, blk, bp, 30, "P1");
-  int pro = referenced_dia(spec, p1);
-  int pp = first_page(spec, pro);
-  insert_sym(spec, EnumSym::TEXT_SYM, pro, pp, 1, "dcl x Integer;");
-  int ptype = insert_sym(spec, EnumSym::PRO_TYPE_REF_SYM, pro, pp, 2, "PT");
-  int q = insert_sym(spec, EnumSym::PROCEDURE_INST_REF_SYM, pro, pp, 3, "Q");
-  int proc = referenced_dia(spec, q);
-  spec.modify_ProcedureDiaFormalParameters(proc, "\nfpar\n in x Integer;\n", info);
-  int qp = first_page(spec, proc);
-  insert_sym(spec, EnumSym::TEXT_SYM, proc, qp, 4, "\u00e4\u00f6\u00fc");
-  fill_graph(spec, proc, qp, 12);
-  insert_channel(spec, pro, pp, ClsChannel::NO_DELAY, ClsChannel::FROM_DESTINATION, false, ptype, true, 0);
-  fill_graph(spec, pro, pp, 10);
-  insert_channel(spec, blk, bp, ClsChannel::DELAY, ClsChannel::BOTH, true, 0, false, p1);
-  insert_sym(spec, EnumSym::BLK_TYPE_REF_SYM, 1, 2, 40, "BT");
-  int p2sym = insert_sym(spec, EnumSym::PRO_INST_REF_SYM, 1, p2, 50, "P2");
-  insert_sym(spec, EnumSym::PRO_TYPE_REF_SYM, 1, 2, 60, "PT2");
-  insert_channel(spec, 1, 2, ClsChannel::NO_DELAY, ClsChannel::BOTH, false, b1, false, p2sym);
-  insert_channel(spec, 1, p2, ClsChannel::DELAY, ClsChannel::FROM_SOURCE, false, p2sym, true, 0);
+  insert_sym(sysSpec, EnumSym::TEXT_SYM, 1, 2, 10, "");
+  insert_sym(sysSpec, EnumSym::TEXT_SYM, 1, p2, 10, "a\n");
+  int b1 = insert_sym(sysSpec, EnumSym::BLK_INST_REF_SYM, 1, 2, 20, "B1");
+  int blk = referenced_dia(sysSpec, b1);
+  int bp = first_page(sysSpec, blk);
+  insert_sym(sysSpec, EnumSym::TEXT_SYM, blk, bp, 10, " lead");
+  int p1 = insert_sym(sysSpec, EnumSym::PRO_INST_REF_SYM, blk, bp, 30, "P1");
+  int pro = referenced_dia(sysSpec, p1);
+  int pp = first_page(sysSpec, pro);
+  insert_sym(sysSpec, EnumSym::TEXT_SYM, pro, pp, 1, "dcl x Integer;");
+  int ptype = insert_sym(sysSpec, EnumSym::PRO_TYPE_REF_SYM, pro, pp, 2, "PT");
+  int q = insert_sym(sysSpec, EnumSym::PROCEDURE_INST_REF_SYM, pro, pp, 3, "Q");
+  int proc = referenced_dia(sysSpec, q);
+  sysSpec.modify_ProcedureDiaFormalParameters(proc, "\nfpar\n in x Integer;\n", info);
+  int qp = first_page(sysSpec, proc);
+  insert_sym(sysSpec, EnumSym::TEXT_SYM, proc, qp, 4, "\u00e4\u00f6\u00fc");
+  fill_graph(sysSpec, proc, qp, 12);
+  insert_channel(sysSpec, pro, pp, ClsChannel::NO_DELAY, ClsChannel::FROM_DESTINATION, false, ptype, true, 0);
+  fill_graph(sysSpec, pro, pp, 10);
+  insert_channel(sysSpec, blk, bp, ClsChannel::DELAY, ClsChannel::BOTH, true, 0, false, p1);
+  insert_sym(sysSpec, EnumSym::BLK_TYPE_REF_SYM, 1, 2, 40, "BT");
+  int p2sym = insert_sym(sysSpec, EnumSym::PRO_INST_REF_SYM, 1, p2, 50, "P2");
+  insert_sym(sysSpec, EnumSym::PRO_TYPE_REF_SYM, 1, 2, 60, "PT2");
+  insert_channel(sysSpec, 1, 2, ClsChannel::NO_DELAY, ClsChannel::BOTH, false, b1, false, p2sym);
+  insert_channel(sysSpec, 1, p2, ClsChannel::DELAY, ClsChannel::FROM_SOURCE, false, p2sym, true, 0);
 }
 }  // namespace
 
 TEST(XmlReader, RoundTripKeepsEveryElementAndID) {
-  SysSpec spec;
-  build_rich(spec);
-  std::string first = stored_text(spec);
+  SysSpec sysSpec;
+  build_rich(sysSpec);
+  std::string first = stored_text(sysSpec);
   SysSpec loaded;
   ASSERT_EQ(load_text(loaded, first), "OK");
   EXPECT_EQ(stored_text(loaded), first);
-  EXPECT_EQ(loaded.get_NumberOfRegisteredIDs(), spec.get_NumberOfRegisteredIDs());
+  EXPECT_EQ(loaded.get_NumberOfRegisteredIDs(), sysSpec.get_NumberOfRegisteredIDs());
   ClsMoAccessInfo info;
   EXPECT_EQ(loaded.get_SysDia()->name_ref(), "System <S> & co");
   std::size_t at = first.find("<PROCEDUREDIA ID=\"");
@@ -100,26 +100,26 @@ TEST(XmlReader, RoundTripKeepsEveryElementAndID) {
 }
 
 TEST(XmlReader, ReadingGroupsStateMachineSymbolsByKind) {
-  SysSpec spec;
-  int pro = referenced_dia(spec, insert_sym(spec, EnumSym::PRO_INST_REF_SYM, 1, 2, 10, "P"));
-  int page = first_page(spec, pro);
-  int task = insert_sm(spec, SM::TASK, pro, page, 10, "t");
-  int start = insert_sm(spec, SM::START, pro, page, 20, "");
+  SysSpec sysSpec;
+  int pro = referenced_dia(sysSpec, insert_sym(sysSpec, EnumSym::PRO_INST_REF_SYM, 1, 2, 10, "P"));
+  int page = first_page(sysSpec, pro);
+  int task = insert_sm(sysSpec, SM::TASK, pro, page, 10, "t");
+  int start = insert_sm(sysSpec, SM::START, pro, page, 20, "");
   ClsMoAccessInfo info;
   std::list<int> coords{1, 1};
   int line = -1;
-  spec.insert_DecisionFlowLine(pro, page, coords, task, start, "d", ClsRecPaS(1, 1, 1, 1), info, line);
-  spec.insert_FlowLine(pro, page, coords, start, task, info, line);
+  sysSpec.insert_DecisionFlowLine(pro, page, coords, task, start, "d", ClsRecPaS(1, 1, 1, 1), info, line);
+  sysSpec.insert_FlowLine(pro, page, coords, start, task, info, line);
   SysSpec loaded;
-  ASSERT_EQ(load_text(loaded, stored_text(spec)), "OK");
+  ASSERT_EQ(load_text(loaded, stored_text(sysSpec)), "OK");
   std::string text = stored_text(loaded);
   EXPECT_LT(text.find("<STATE_MA_SYM_START"), text.find("<STATE_MA_SYM_TASK"));
   EXPECT_LT(text.find("<NORMAL_FLOWLINE"), text.find("<DECISION_FLOWLINE"));
 }
 
 TEST(XmlReader, TextsKeepTheirLineBreaksAndBlanks) {
-  SysSpec spec;
-  ASSERT_EQ(load_text(spec, file_with(sysdia_open() +
+  SysSpec sysSpec;
+  ASSERT_EQ(load_text(sysSpec, file_with(sysdia_open() +
                                       "<TEXTSYM ID=\"3\" PARENT_PAGE_ID=\"2\">\n<CONTENT>\n\n</CONTENT>\n"
                                       "<PAS X_LEFT_UP=\"1\" Y_LEFT_UP=\"2\" WIDTH=\"3\" HEIGHT=\"4\"></PAS>\n"
                                       "</TEXTSYM>\n"
@@ -132,13 +132,13 @@ TEST(XmlReader, TextsKeepTheirLineBreaksAndBlanks) {
             "OK");
   ClsMoAccessInfo info;
   std::list<const Symbol*> syms;
-  spec.get_Syms(EnumSym::TEXT_SYM, 1, 2, syms, info);
+  sysSpec.get_Syms(EnumSym::TEXT_SYM, 1, 2, syms, info);
   ASSERT_EQ(syms.size(), 3u);
   auto it = syms.begin();
   EXPECT_EQ((*it++)->content_ref(), "");
   EXPECT_EQ((*it++)->content_ref(), "a\n");
   EXPECT_EQ((*it++)->content_ref(), "  x&<>y ");
-  EXPECT_EQ(spec.get_SysDia()->name_ref(), "ROOT");
+  EXPECT_EQ(sysSpec.get_SysDia()->name_ref(), "ROOT");
 }
 
 TEST(XmlReader, DiagramsAreFoundByIDInAnyOrder) {
@@ -150,52 +150,52 @@ TEST(XmlReader, DiagramsAreFoundByIDInAnyOrder) {
   std::string unused = "<BLKDIA ID=\"40\">\n<DIA_NAME>\nX\n</DIA_NAME>\n" + page_lines(41, 0) + "</BLKDIA>\n";
   std::string text = file_with(sysdia_open() + blk + "</SYSDIA>\n" + prodia + unused + "<BLKDIA ID=\"4\">\n" +
                                "<DIA_NAME>\nB1\n</DIA_NAME>\n" + page_lines(5) + pro + "</BLKDIA>\n");
-  SysSpec spec;
-  ASSERT_EQ(load_text(spec, text), "OK");
-  EXPECT_EQ(spec.get_NumberOfRegisteredIDs(), 5u);
-  std::string again = stored_text(spec);
+  SysSpec sysSpec;
+  ASSERT_EQ(load_text(sysSpec, text), "OK");
+  EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), 5u);
+  std::string again = stored_text(sysSpec);
   EXPECT_NE(again.find("<PRODIA ID=\"7\">\n<DIA_NAME>\nP1\n</DIA_NAME>"), std::string::npos);
 
   // The kind of the element found must match the reference.
   std::string wrong = file_with(sysdia_open() + blk + "</SYSDIA>\n" + "<PRODIA ID=\"4\">\n<DIA_NAME>\nB1\n</DIA_NAME>\n" +
                                 page_lines(5) + "</PRODIA>\n");
-  EXPECT_EQ(load_text(spec, wrong), "not specified");
-  EXPECT_EQ(load_text(spec, file_with(sysdia_open() + blk + "</SYSDIA>\n")), "Diagram with given ID not found");
+  EXPECT_EQ(load_text(sysSpec, wrong), "not specified");
+  EXPECT_EQ(load_text(sysSpec, file_with(sysdia_open() + blk + "</SYSDIA>\n")), "Diagram with given ID not found");
   // Two system diagrams matter only once a reference is followed.
   std::string second_sys = sysdia_open(30, 31) + "</SYSDIA>\n";
-  EXPECT_EQ(load_text(spec, file_with(sysdia_open() + blk + "</SYSDIA>\n" + second_sys)),
+  EXPECT_EQ(load_text(sysSpec, file_with(sysdia_open() + blk + "</SYSDIA>\n" + second_sys)),
             "More than one system diagram");
-  EXPECT_EQ(load_text(spec, file_with(sysdia_open() + "</SYSDIA>\n" + second_sys)), "OK");
+  EXPECT_EQ(load_text(sysSpec, file_with(sysdia_open() + "</SYSDIA>\n" + second_sys)), "OK");
   // A reference back to a diagram already read breaks the ID translation.
   std::string cycle = "<BLK_INST_REF ID=\"9\" IDREF=\"4\" PARENT_PAGE_ID=\"5\">\n<CONTENT>\nB1\n</CONTENT>\n"
                       "<PAS X_LEFT_UP=\"1\" Y_LEFT_UP=\"2\" WIDTH=\"3\" HEIGHT=\"4\"></PAS>\n</BLK_INST_REF>\n";
-  EXPECT_EQ(load_text(spec, file_with(sysdia_open() + blk + "</SYSDIA>\n<BLKDIA ID=\"4\">\n<DIA_NAME>\nB1\n"
+  EXPECT_EQ(load_text(sysSpec, file_with(sysdia_open() + blk + "</SYSDIA>\n<BLKDIA ID=\"4\">\n<DIA_NAME>\nB1\n"
                                       "</DIA_NAME>\n" + page_lines(5) + cycle + "</BLKDIA>\n")),
             "renumbering");
 }
 
 TEST(XmlReader, PageValuesAreCheckedAgainstTheDefaultFrame) {
-  SysSpec spec;
-  EXPECT_EQ(load_text(spec, file_with("<SYSDIA ID=\"1\">\n<DIA_NAME>\nR\n</DIA_NAME>\n" + page_lines(2, 720) +
+  SysSpec sysSpec;
+  EXPECT_EQ(load_text(sysSpec, file_with("<SYSDIA ID=\"1\">\n<DIA_NAME>\nR\n</DIA_NAME>\n" + page_lines(2, 720) +
                                       "</SYSDIA>\n")),
             "Error in internal data structure\nModifying Page Width");
-  EXPECT_EQ(load_text(spec, file_with("<SYSDIA ID=\"1\">\n<DIA_NAME>\nR\n</DIA_NAME>\n" + page_lines(2, 721, 540) +
+  EXPECT_EQ(load_text(sysSpec, file_with("<SYSDIA ID=\"1\">\n<DIA_NAME>\nR\n</DIA_NAME>\n" + page_lines(2, 721, 540) +
                                       "</SYSDIA>\n")),
             "Error in internal data structure\nModifying Page Height");
-  EXPECT_EQ(load_text(spec, file_with("<SYSDIA ID=\"1\">\n<DIA_NAME>\nR\n</DIA_NAME>\n" + page_lines(2, 721, 541) +
+  EXPECT_EQ(load_text(sysSpec, file_with("<SYSDIA ID=\"1\">\n<DIA_NAME>\nR\n</DIA_NAME>\n" + page_lines(2, 721, 541) +
                                       "</SYSDIA>\n")),
             "OK");
-  // A failed load leaves the specification reset.
-  load_text(spec, file_with("<SYSDIA ID=\"1\">\n<DIA_NAME>\nR\n</DIA_NAME>\n" + page_lines(2, 5) + "</SYSDIA>\n"));
-  EXPECT_EQ(spec.get_SysDia()->name_ref(), "ROOT");
+  // A failed load leaves the system model reset.
+  load_text(sysSpec, file_with("<SYSDIA ID=\"1\">\n<DIA_NAME>\nR\n</DIA_NAME>\n" + page_lines(2, 5) + "</SYSDIA>\n"));
+  EXPECT_EQ(sysSpec.get_SysDia()->name_ref(), "ROOT");
 }
 
 TEST(XmlReader, NegativeOrBadCoordinatesAndChannelEnds) {
-  SysSpec spec;
-  spec.get_SysDia();
-  int a = insert_sym(spec, EnumSym::BLK_TYPE_REF_SYM, 1, 2, 10, "A");
-  insert_channel(spec, 1, 2, ClsChannel::DELAY, ClsChannel::BOTH, false, a, true, 0);
-  std::string good = stored_text(spec);
+  SysSpec sysSpec;
+  sysSpec.get_SysDia();
+  int a = insert_sym(sysSpec, EnumSym::BLK_TYPE_REF_SYM, 1, 2, 10, "A");
+  insert_channel(sysSpec, 1, 2, ClsChannel::DELAY, ClsChannel::BOTH, false, a, true, 0);
+  std::string good = stored_text(sysSpec);
   SysSpec other;
   ASSERT_EQ(load_text(other, good), "OK");
   auto replaced = [&](const std::string& what, const std::string& with) {
@@ -215,29 +215,29 @@ TEST(XmlReader, NegativeOrBadCoordinatesAndChannelEnds) {
 }
 
 TEST(XmlReader, DocumentsOfTheWrongTypeLoadEmpty) {
-  SysSpec spec;
-  insert_sym(spec, EnumSym::TEXT_SYM, 1, 2, 10, "kept?");
+  SysSpec sysSpec;
+  insert_sym(sysSpec, EnumSym::TEXT_SYM, 1, 2, 10, "kept?");
   testing::internal::CaptureStderr();
-  EXPECT_EQ(load_text(spec, "<?xml version=\"1.0\"?>\n<OTHER><SYSDIA/></OTHER>\n"), "OK");
+  EXPECT_EQ(load_text(sysSpec, "<?xml version=\"1.0\"?>\n<OTHER><SYSDIA/></OTHER>\n"), "OK");
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "document of the wrong type, root node (OTHER) != SYSSPEC\n");
-  EXPECT_EQ(spec.get_NumberOfRegisteredIDs(), 1u);
+  EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), 1u);
   testing::internal::CaptureStderr();
-  EXPECT_EQ(load_text(spec, file_with("<BLKDIA ID=\"1\"/>\n")), "OK");
+  EXPECT_EQ(load_text(sysSpec, file_with("<BLKDIA ID=\"1\"/>\n")), "OK");
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "document of the wrong type, was 'BLKDIA', SYSDIA expected");
-  EXPECT_EQ(load_text(spec, file_with("")), "OK");
-  EXPECT_EQ(load_text(spec, file_with("<SYSDIA ID=\"1\"/>\n")), "Missing child element in SYSDIA");
+  EXPECT_EQ(load_text(sysSpec, file_with("")), "OK");
+  EXPECT_EQ(load_text(sysSpec, file_with("<SYSDIA ID=\"1\"/>\n")), "Missing child element in SYSDIA");
 }
 
 TEST(XmlReader, UnparsableFilesFail) {
-  SysSpec spec;
+  SysSpec sysSpec;
   const std::string parse = "An error occured during parsing\n ";
-  EXPECT_EQ(load_text(spec, ""), parse);
-  EXPECT_EQ(load_text(spec, "not xml at all"), parse);
-  EXPECT_EQ(load_text(spec, "<SYSSPEC><SYSDIA></SYSSPEC>"), parse);
-  EXPECT_THROW(spec.load(temp_path("does_not_exist.xml")), ClsXML_Reader_ErrorReporter);
-  EXPECT_THROW(spec.load("/"), ClsXML_Reader_ErrorReporter);
+  EXPECT_EQ(load_text(sysSpec, ""), parse);
+  EXPECT_EQ(load_text(sysSpec, "not xml at all"), parse);
+  EXPECT_EQ(load_text(sysSpec, "<SYSSPEC><SYSDIA></SYSSPEC>"), parse);
+  EXPECT_THROW(sysSpec.load(temp_path("does_not_exist.xml")), ClsXML_Reader_ErrorReporter);
+  EXPECT_THROW(sysSpec.load("/"), ClsXML_Reader_ErrorReporter);
   try {
-    spec.load(temp_path("does_not_exist.xml"));
+    sysSpec.load(temp_path("does_not_exist.xml"));
   } catch (const ClsXML_Reader_ErrorReporter& e) {
     EXPECT_EQ(e.get_ErrorType(), ClsXML_Reader_ErrorReporter::XML_ERROR_WITH_MESSAGE);
     EXPECT_EQ(e.get_ErrorMessage(), parse);

@@ -36,22 +36,22 @@ inline void write_file(const std::string& path, const std::string& text) {
   out << text;
 }
 
-// Stores the specification and returns the file's text.
-inline std::string stored_text(SysSpec& spec, const std::string& name = "stored.xml") {
+// Stores the system model and returns the file's text.
+inline std::string stored_text(SysSpec& sysSpec, const std::string& name = "stored.xml") {
   std::string path = temp_path(name);
-  EXPECT_TRUE(spec.store(path));
+  EXPECT_TRUE(sysSpec.store(path));
   std::string text = read_file(path);
   std::remove(path.c_str());
   return text;
 }
 
 // Outcome of loading a text: "OK", the reader's message, or "renumbering".
-inline std::string load_text(SysSpec& spec, const std::string& text) {
+inline std::string load_text(SysSpec& sysSpec, const std::string& text) {
   std::string path = temp_path("load.xml");
   write_file(path, text);
   std::string result = "OK";
   try {
-    spec.load(path);
+    sysSpec.load(path);
   } catch (const ClsXML_Reader_ErrorReporter& e) {
     result = e.get_ErrorMessage();
   } catch (const ClsRenumberingHelper_ErrorReporter&) {
@@ -61,31 +61,31 @@ inline std::string load_text(SysSpec& spec, const std::string& text) {
   return result;
 }
 
-inline int insert_sym(SysSpec& spec, EnumSym::Type type, int dia, int page, int x, const std::string& text) {
+inline int insert_sym(SysSpec& sysSpec, EnumSym::Type type, int dia, int page, int x, const std::string& text) {
   ClsMoAccessInfo info;
   int id = -1;
-  spec.insert_Symbol(type, dia, page, x, 100, 60, 40, text, info, id);
+  sysSpec.insert_Symbol(type, dia, page, x, 100, 60, 40, text, info, id);
   EXPECT_EQ(info.get_Info(), ClsMoAccessInfo::INSERT_OK);
   return id;
 }
 
-inline int insert_sm(SysSpec& spec, ClsStateMachineSymbol::e_StateMachineSymbolType type, int dia, int page, int y,
+inline int insert_sm(SysSpec& sysSpec, ClsStateMachineSymbol::e_StateMachineSymbolType type, int dia, int page, int y,
                      const std::string& text) {
   ClsMoAccessInfo info;
   int id = -1;
-  spec.insert_StateMachineSymbol(type, dia, page, 200, y, 80, 40, text, info, id);
+  sysSpec.insert_StateMachineSymbol(type, dia, page, 200, y, 80, 40, text, info, id);
   EXPECT_EQ(info.get_Info(), ClsMoAccessInfo::INSERT_OK);
   return id;
 }
 
-inline int referenced_dia(SysSpec& spec, int symbol) {
+inline int referenced_dia(SysSpec& sysSpec, int symbol) {
   ClsMoAccessInfo info;
-  return spec.get_RecSymbol(symbol, info)->get_referenced_Diagram_Model_ID();
+  return sysSpec.get_RecSymbol(symbol, info)->get_referenced_Diagram_Model_ID();
 }
 
-inline int first_page(SysSpec& spec, int dia) {
+inline int first_page(SysSpec& sysSpec, int dia) {
   ClsMoAccessInfo info;
-  return spec.get_FirstPageID(dia, info);
+  return sysSpec.get_FirstPageID(dia, info);
 }
 
 // The file text with the given lines in between the prolog and the end tag.

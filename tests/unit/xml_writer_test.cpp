@@ -16,26 +16,26 @@ std::string boxed(const std::string& start, const std::string& name, const std::
 }
 }  // namespace
 
-TEST(XmlWriter, FreshSpecificationIsSixteenLines) {
-  SysSpec spec;
-  EXPECT_EQ(stored_text(spec),
+TEST(XmlWriter, FreshSystemModelIsSixteenLines) {
+  SysSpec sysSpec;
+  EXPECT_EQ(stored_text(sysSpec),
             "<?xml version=\"1.0\"?>\n<!DOCTYPE SYSSPEC SYSTEM \"Vemra.dtd\">\n<SYSSPEC>\n<SYSDIA ID=\"1\">\n"
             "<DIA_NAME>\nROOT\n</DIA_NAME>\n<PAGE ID=\"2\">\n<WIDTH>800</WIDTH>\n<HEIGHT>600</HEIGHT>\n<PAGEFRAME>\n" +
                 PAS_LINE + "</PAGEFRAME>\n</PAGE>\n</SYSDIA>\n</SYSSPEC>\n");
 }
 
 TEST(XmlWriter, ReferencedDiagramsFollowAsSiblingsDepthFirst) {
-  SysSpec spec;
-  int b1 = insert_sym(spec, EnumSym::BLK_INST_REF_SYM, 1, 2, 100, "B1");
+  SysSpec sysSpec;
+  int b1 = insert_sym(sysSpec, EnumSym::BLK_INST_REF_SYM, 1, 2, 100, "B1");
   ASSERT_EQ(b1, 3);
-  int p1 = insert_sym(spec, EnumSym::PRO_INST_REF_SYM, 4, 5, 110, "P1");
+  int p1 = insert_sym(sysSpec, EnumSym::PRO_INST_REF_SYM, 4, 5, 110, "P1");
   ASSERT_EQ(p1, 6);
-  int idle = insert_sm(spec, SM::STATE, 7, 8, 100, "idle");
-  int sig = insert_sm(spec, SM::INPUT, 7, 8, 200, "sig");
+  int idle = insert_sm(sysSpec, SM::STATE, 7, 8, 100, "idle");
+  int sig = insert_sm(sysSpec, SM::INPUT, 7, 8, 200, "sig");
   std::list<int> coords{200, 140, 200, 200};
   ClsMoAccessInfo info;
   int line = -1;
-  spec.insert_FlowLine(7, 8, coords, idle, sig, info, line);
+  sysSpec.insert_FlowLine(7, 8, coords, idle, sig, info, line);
   ASSERT_EQ(line, 11);
   std::string page = [] {
     return std::string("<WIDTH>800</WIDTH>\n<HEIGHT>600</HEIGHT>\n<PAGEFRAME>\n") + PAS_LINE + "</PAGEFRAME>\n</PAGE>\n";
@@ -51,17 +51,17 @@ TEST(XmlWriter, ReferencedDiagramsFollowAsSiblingsDepthFirst) {
       "<NORMAL_FLOWLINE ID=\"11\" PARENT_PAGE_ID=\"8\">\n<FLOWLINE_SOURCE_ID>9</FLOWLINE_SOURCE_ID>\n"
       "<FLOWLINE_DESTINATION_ID>10</FLOWLINE_DESTINATION_ID>\n<COORDS>\n200 140 200 200\n</COORDS>\n"
       "</NORMAL_FLOWLINE>\n</PRODIA>\n");
-  EXPECT_EQ(stored_text(spec), expected);
+  EXPECT_EQ(stored_text(sysSpec), expected);
 }
 
 TEST(XmlWriter, ChannelAndDecisionFlowLineLayout) {
-  SysSpec spec;
-  int blk = insert_sym(spec, EnumSym::BLK_INST_REF_SYM, 1, 2, 100, "B");
+  SysSpec sysSpec;
+  int blk = insert_sym(sysSpec, EnumSym::BLK_INST_REF_SYM, 1, 2, 100, "B");
   std::list<int> coords{0, 10, 100, 10};
   ClsMoAccessInfo info;
   int chan = -1;
   ClsRecPaS box(1, 2, 3, 4);
-  spec.insert_Channel(1, 2, ClsChannel::DELAY, ClsChannel::FROM_SOURCE, ClsChanName("c1", box),
+  sysSpec.insert_Channel(1, 2, ClsChannel::DELAY, ClsChannel::FROM_SOURCE, ClsChanName("c1", box),
                       ClsChanSourceSigList("s1", box), ClsChanSourceCon("sc", box), ClsChanDestSigList("d1", box),
                       ClsChanDestCon("dc", box), coords, true, 0, false, blk, info, chan);
   ASSERT_EQ(info.get_Info(), ClsMoAccessInfo::INSERT_OK);
@@ -77,16 +77,16 @@ TEST(XmlWriter, ChannelAndDecisionFlowLineLayout) {
                          comp("CHANNEL_COMP_NAME", "c1") + comp("CHANNEL_COMP_SOURCE_SIG", "s1") +
                          comp("CHANNEL_COMP_SOURCE_CON", "sc") + comp("CHANNEL_COMP_DEST_SIG", "d1") +
                          comp("CHANNEL_COMP_DEST_CON", "dc") + "</CHANNEL>\n</SYSDIA>\n<BLKDIA";
-  EXPECT_NE(stored_text(spec).find(expected), std::string::npos);
+  EXPECT_NE(stored_text(sysSpec).find(expected), std::string::npos);
 
-  int pro = referenced_dia(spec, insert_sym(spec, EnumSym::PRO_INST_REF_SYM, referenced_dia(spec, blk),
-                                            first_page(spec, referenced_dia(spec, blk)), 10, "P"));
-  int page = first_page(spec, pro);
-  int dec = insert_sm(spec, SM::DECISION, pro, page, 100, "x?");
-  int task = insert_sm(spec, SM::TASK, pro, page, 200, "t");
+  int pro = referenced_dia(sysSpec, insert_sym(sysSpec, EnumSym::PRO_INST_REF_SYM, referenced_dia(sysSpec, blk),
+                                            first_page(sysSpec, referenced_dia(sysSpec, blk)), 10, "P"));
+  int page = first_page(sysSpec, pro);
+  int dec = insert_sm(sysSpec, SM::DECISION, pro, page, 100, "x?");
+  int task = insert_sm(sysSpec, SM::TASK, pro, page, 200, "t");
   std::list<int> path{1, 2, 3, 4};
   int line = -1;
-  spec.insert_DecisionFlowLine(pro, page, path, dec, task, "yes", ClsRecPaS(5, 6, 7, 8), info, line);
+  sysSpec.insert_DecisionFlowLine(pro, page, path, dec, task, "yes", ClsRecPaS(5, 6, 7, 8), info, line);
   ASSERT_EQ(info.get_Info(), ClsMoAccessInfo::INSERT_OK);
   std::string decision = "<DECISION_FLOWLINE ID=\"" + std::to_string(line) + "\" PARENT_PAGE_ID=\"" +
                          std::to_string(page) + "\">\n<FLOWLINE_SOURCE_ID>" + std::to_string(dec) +
@@ -94,40 +94,40 @@ TEST(XmlWriter, ChannelAndDecisionFlowLineLayout) {
                          "</FLOWLINE_DESTINATION_ID>\n<COORDS>\n1 2 3 4\n</COORDS>\n"
                          "<PAS X_LEFT_UP=\"5\" Y_LEFT_UP=\"6\" WIDTH=\"7\" HEIGHT=\"8\"></PAS>\n"
                          "<CONTENT>\nyes\n</CONTENT>\n</DECISION_FLOWLINE>\n</PRODIA>\n";
-  EXPECT_NE(stored_text(spec).find(decision), std::string::npos);
+  EXPECT_NE(stored_text(sysSpec).find(decision), std::string::npos);
 }
 
 TEST(XmlWriter, EscapesOnlyAmpersandAndLessThan) {
-  SysSpec spec;
-  insert_sym(spec, EnumSym::TEXT_SYM, 1, 2, 10, "&");
-  insert_sym(spec, EnumSym::TEXT_SYM, 1, 2, 20, "a<b>c \"q\" 'r' &lt;");
-  insert_sym(spec, EnumSym::TEXT_SYM, 1, 2, 30, "two\nlines");
-  std::string text = stored_text(spec);
+  SysSpec sysSpec;
+  insert_sym(sysSpec, EnumSym::TEXT_SYM, 1, 2, 10, "&");
+  insert_sym(sysSpec, EnumSym::TEXT_SYM, 1, 2, 20, "a<b>c \"q\" 'r' &lt;");
+  insert_sym(sysSpec, EnumSym::TEXT_SYM, 1, 2, 30, "two\nlines");
+  std::string text = stored_text(sysSpec);
   EXPECT_NE(text.find("<CONTENT>\n&amp;\n</CONTENT>"), std::string::npos);
   EXPECT_NE(text.find("<CONTENT>\na&lt;b>c \"q\" 'r' &amp;lt;\n</CONTENT>"), std::string::npos);
   EXPECT_NE(text.find("<CONTENT>\ntwo\nlines\n</CONTENT>"), std::string::npos);
 }
 
 TEST(XmlWriter, KindsOutsideTheDiagramAreNotWritten) {
-  SysSpec spec;
+  SysSpec sysSpec;
   // A procedure reference in the system diagram and a type reference.
-  insert_sym(spec, EnumSym::PROCEDURE_INST_REF_SYM, 1, 2, 10, "proc");
-  int type = insert_sym(spec, EnumSym::BLK_TYPE_REF_SYM, 1, 2, 20, "btype");
-  std::string text = stored_text(spec);
+  insert_sym(sysSpec, EnumSym::PROCEDURE_INST_REF_SYM, 1, 2, 10, "proc");
+  int type = insert_sym(sysSpec, EnumSym::BLK_TYPE_REF_SYM, 1, 2, 20, "btype");
+  std::string text = stored_text(sysSpec);
   EXPECT_EQ(text.find("PROCEDURE"), std::string::npos);
   EXPECT_NE(text.find("<BLK_TYPE_REF ID=\"" + std::to_string(type) + "\" PARENT_PAGE_ID=\"2\">"), std::string::npos);
 }
 
 TEST(XmlWriter, PagesComeFirstThenSymbolsPageByPageAndKindByKind) {
-  SysSpec spec;
+  SysSpec sysSpec;
   ClsMoAccessInfo info;
-  spec.append_NewPage(1, info);
-  spec.append_NewPage(1, info);
-  int p3 = spec.get_LastPageID(1, info);
-  int a = insert_sym(spec, EnumSym::PRO_TYPE_REF_SYM, 1, p3, 10, "a");
-  int b = insert_sym(spec, EnumSym::TEXT_SYM, 1, p3, 20, "b");
-  int c = insert_sym(spec, EnumSym::PRO_TYPE_REF_SYM, 1, 2, 30, "c");
-  std::string text = stored_text(spec);
+  sysSpec.append_NewPage(1, info);
+  sysSpec.append_NewPage(1, info);
+  int p3 = sysSpec.get_LastPageID(1, info);
+  int a = insert_sym(sysSpec, EnumSym::PRO_TYPE_REF_SYM, 1, p3, 10, "a");
+  int b = insert_sym(sysSpec, EnumSym::TEXT_SYM, 1, p3, 20, "b");
+  int c = insert_sym(sysSpec, EnumSym::PRO_TYPE_REF_SYM, 1, 2, 30, "c");
+  std::string text = stored_text(sysSpec);
   std::size_t last_page = text.rfind("</PAGE>");
   auto pos = [&](int id) { return text.find(" ID=\"" + std::to_string(id) + "\" PARENT_PAGE_ID"); };
   EXPECT_LT(last_page, pos(c));
@@ -136,15 +136,15 @@ TEST(XmlWriter, PagesComeFirstThenSymbolsPageByPageAndKindByKind) {
 }
 
 TEST(XmlWriter, ProcedureDiagramWithParameters) {
-  SysSpec spec;
-  int blk = referenced_dia(spec, insert_sym(spec, EnumSym::BLK_INST_REF_SYM, 1, 2, 10, "B"));
-  int pro = referenced_dia(spec, insert_sym(spec, EnumSym::PRO_INST_REF_SYM, blk, first_page(spec, blk), 10, "P"));
+  SysSpec sysSpec;
+  int blk = referenced_dia(sysSpec, insert_sym(sysSpec, EnumSym::BLK_INST_REF_SYM, 1, 2, 10, "B"));
+  int pro = referenced_dia(sysSpec, insert_sym(sysSpec, EnumSym::PRO_INST_REF_SYM, blk, first_page(sysSpec, blk), 10, "P"));
   int proc =
-      referenced_dia(spec, insert_sym(spec, EnumSym::PROCEDURE_INST_REF_SYM, pro, first_page(spec, pro), 10, "Q"));
+      referenced_dia(sysSpec, insert_sym(sysSpec, EnumSym::PROCEDURE_INST_REF_SYM, pro, first_page(sysSpec, pro), 10, "Q"));
   ClsMoAccessInfo info;
-  spec.modify_ProcedureDiaFormalParameters(proc, "fpar x Integer;", info);
-  insert_sm(spec, SM::PROCEDURE_RETURN, proc, first_page(spec, proc), 10, "");
-  std::string text = stored_text(spec);
+  sysSpec.modify_ProcedureDiaFormalParameters(proc, "fpar x Integer;", info);
+  insert_sm(sysSpec, SM::PROCEDURE_RETURN, proc, first_page(sysSpec, proc), 10, "");
+  std::string text = stored_text(sysSpec);
   EXPECT_NE(text.find("<PROCEDUREDIA ID=\"" + std::to_string(proc) +
                       "\">\n<DIA_NAME>\nQ\n</DIA_NAME>\n<FORMAL_PARAMETERS>\nfpar x Integer;\n</FORMAL_PARAMETERS>\n"
                       "<PAGE"),
@@ -154,26 +154,26 @@ TEST(XmlWriter, ProcedureDiagramWithParameters) {
 }
 
 TEST(XmlWriter, FailsWithoutWritingWhenTheFileCannotBeOpened) {
-  SysSpec spec;
+  SysSpec sysSpec;
   std::string path = temp_path("no_such_dir/x.xml");
-  EXPECT_FALSE(spec.store(path));
+  EXPECT_FALSE(sysSpec.store(path));
   EXPECT_FALSE(std::ifstream(path).good());
   // A writer can be used again; storing twice gives identical bytes.
   ClsXML_Writer writer;
   std::string ok = temp_path("twice.xml");
-  EXPECT_FALSE(writer.write_SysSpec(spec.get_SysDia(), path));
-  EXPECT_TRUE(writer.write_SysSpec(spec.get_SysDia(), ok));
+  EXPECT_FALSE(writer.write_SysSpec(sysSpec.get_SysDia(), path));
+  EXPECT_TRUE(writer.write_SysSpec(sysSpec.get_SysDia(), ok));
   std::string first = read_file(ok);
-  EXPECT_TRUE(writer.write_SysSpec(spec.get_SysDia(), ok));
+  EXPECT_TRUE(writer.write_SysSpec(sysSpec.get_SysDia(), ok));
   EXPECT_EQ(read_file(ok), first);
   std::remove(ok.c_str());
 }
 
 TEST(XmlWriter, WriteFailureThrows) {
-  SysSpec spec;
-  for (int i = 0; i < 2000; ++i) insert_sym(spec, EnumSym::TEXT_SYM, 1, 2, i, std::string(100, 'x'));
+  SysSpec sysSpec;
+  for (int i = 0; i < 2000; ++i) insert_sym(sysSpec, EnumSym::TEXT_SYM, 1, 2, i, std::string(100, 'x'));
   if (!std::ifstream("/dev/full").good()) GTEST_SKIP() << "/dev/full not available";
-  EXPECT_THROW(spec.store("/dev/full"), std::ios_base::failure);
+  EXPECT_THROW(sysSpec.store("/dev/full"), std::ios_base::failure);
 }
 
 TEST(XmlWriter, AttributeHelpersKeepCallOrder) {

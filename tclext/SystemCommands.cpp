@@ -1,4 +1,4 @@
-// Commands on the specification and its diagram tree.
+// Commands on the system model and its diagram tree.
 #include "tclext/AppVars.h"
 #include "tclext/CommandShape.h"
 
@@ -26,13 +26,13 @@ VEMRA_COMMAND(create_EmptySysSpec) {
 
 VEMRA_COMMAND(get_System_Model_ID) {
   return run_Command(interp, argc, argv, {1, Clear::AFTER_COUNT}, [](CommandCall& c) {
-    return ResultWriter(c.interp).mar_ok().set("System_Model_ID", c.spec().get_System_Model_ID()).status();
+    return ResultWriter(c.interp).mar_ok().set("System_Model_ID", c.sysSpec().get_System_Model_ID()).status();
   });
 }
 
 VEMRA_COMMAND(modify_SysDiaName) {
   return run_Command(interp, argc, argv, {2, Clear::NEVER}, [](CommandCall& c) {
-    c.spec().modify_SysDiaName(c.text_arg(1), c.info());
+    c.sysSpec().modify_SysDiaName(c.text_arg(1), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
@@ -45,13 +45,13 @@ int Vemra::TclExt::TclModelAccess::get_ReferencingDiagramID(ClientData, Tcl_Inte
   }
   int diagramID = 0;
   if (Tcl_GetIntFromObj(interp, objv[1], &diagramID) != TCL_OK) return TCL_ERROR;
-  const SysSpec* spec = AppVars.get_SysSpec();
-  if (!spec) {
+  const SysSpec* sysSpec = AppVars.get_SysSpec();
+  if (!sysSpec) {
     Tcl_SetResult(interp, const_cast<char*>(MSG_NO_SYSSPEC), TCL_VOLATILE);
     return TCL_ERROR;
   }
   ClsMoAccessInfo info;
-  int referencingID = spec->get_ReferencingDiagramID(diagramID, info);
+  int referencingID = sysSpec->get_ReferencingDiagramID(diagramID, info);
   if (!AccessOK(interp, info, R::GET_OK)) return TCL_ERROR;
   Tcl_SetObjResult(interp, Tcl_NewIntObj(referencingID));
   return TCL_OK;
@@ -60,7 +60,7 @@ int Vemra::TclExt::TclModelAccess::get_ReferencingDiagramID(ClientData, Tcl_Inte
 VEMRA_COMMAND(get_ProcedureDiagramFormalParameters) {
   return run_Command(interp, argc, argv, {2, Clear::BEFORE_COUNT}, [](CommandCall& c) {
     std::string parameters;
-    c.spec().get_ProcedureDiaFormalParameters(c.int_arg(1), parameters, c.info());
+    c.sysSpec().get_ProcedureDiaFormalParameters(c.int_arg(1), parameters, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
     return ResultWriter(c.interp).mar_ok().set_text("HP_FormalParameters", parameters).status();
   });
@@ -68,7 +68,7 @@ VEMRA_COMMAND(get_ProcedureDiagramFormalParameters) {
 
 VEMRA_COMMAND(modify_ProcedureDiaFormalParameters) {
   return run_Command(interp, argc, argv, {3, Clear::NEVER}, [](CommandCall& c) {
-    c.spec().modify_ProcedureDiaFormalParameters(c.int_arg(1), c.text_arg(2), c.info());
+    c.sysSpec().modify_ProcedureDiaFormalParameters(c.int_arg(1), c.text_arg(2), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
@@ -94,9 +94,9 @@ VEMRA_COMMAND(get_AllReferencedDiagrams) {
   return run_Command(interp, argc, argv, {2, Clear::AFTER_COUNT}, [](CommandCall& c) {
     int diagramID = c.int_arg(1);
     std::list<const Diagram*> diagrams;
-    c.spec().get_AllReferencedDiagrams(diagramID, diagrams, c.info());
+    c.sysSpec().get_AllReferencedDiagrams(diagramID, diagrams, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
-    const Diagram* diagram = c.spec().get_Diagram(diagramID, c.info());
+    const Diagram* diagram = c.sysSpec().get_Diagram(diagramID, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
     return write_ReferencedDiagrams_to_Tcl_Interp(c.interp, diagrams, diagram) == 0 ? TCL_OK : TCL_ERROR;
   });
