@@ -114,18 +114,9 @@ TEST(XmlReader, ReadingGroupsStateMachineSymbolsByKind) {
 }
 
 TEST(XmlReader, TextsKeepTheirLineBreaksAndBlanks) {
-  SysSpec sysSpec;
-  ASSERT_EQ(load_text(sysSpec, file_with(sysdia(text_sym(3, "<CONTENT>\n\n</CONTENT>\n") +
-                                                text_sym(4, "<CONTENT>\na\n\n</CONTENT>\n") +
-                                                text_sym(5, "<CONTENT>  x&amp;&lt;&gt;y </CONTENT>")))),
-            "OK");
-  ClsMoAccessInfo info;
-  std::list<const Symbol*> syms;
-  sysSpec.get_Syms(EnumSym::TEXT_SYM, 1, 2, syms, info);
-  std::vector<std::string> texts;
-  for (const Symbol* s : syms) texts.push_back(s->content_ref());
-  EXPECT_EQ(texts, (std::vector<std::string>{"", "a\n", "  x&<>y "}));
-  EXPECT_EQ(sysSpec.get_SysDia()->name_ref(), "ROOT");
+  EXPECT_EQ(texts_of(file_with(sysdia(text_sym(3, "<CONTENT>\n\n</CONTENT>\n") + text_sym(4, "<CONTENT>\na\n\n</CONTENT>\n") +
+                                      text_sym(5, "<CONTENT>  x&amp;&lt;&gt;y </CONTENT>")))),
+            (std::vector<std::string>{"", "a\n", "  x&<>y "}));
 }
 
 TEST(XmlReader, DiagramsAreFoundByIDInAnyOrder) {

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "model/SysSpec.h"
 #include "xml/XML_Reader.h"
@@ -20,14 +21,12 @@ namespace xmltest {
 using namespace Vemra;
 
 inline std::string temp_path(const std::string& name) {
-  return (testing::TempDir().empty() ? std::string("/tmp/") : testing::TempDir()) + "sdl_xml_" +
-         std::to_string(getpid()) + "_" + name;
+  return testing::TempDir() + "sdl_xml_" + std::to_string(getpid()) + "_" + name;
 }
 
 inline std::string read_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
   std::ostringstream out;
-  out << in.rdbuf();
+  out << std::ifstream(path, std::ios::binary).rdbuf();
   return out.str();
 }
 
@@ -106,6 +105,18 @@ inline int referenced_dia(SysSpec& sysSpec, int symbol) {
 inline int first_page(SysSpec& sysSpec, int dia) {
   ClsMoAccessInfo info;
   return sysSpec.get_FirstPageID(dia, info);
+}
+
+// Loads the text and returns the texts of the text symbols on page 2.
+inline std::vector<std::string> texts_of(const std::string& text) {
+  SysSpec sysSpec;
+  EXPECT_EQ(load_text(sysSpec, text), "OK");
+  ClsMoAccessInfo info;
+  std::list<const Symbol*> syms;
+  sysSpec.get_Syms(EnumSym::TEXT_SYM, 1, 2, syms, info);
+  std::vector<std::string> texts;
+  for (const Symbol* s : syms) texts.push_back(s->content_ref());
+  return texts;
 }
 
 // Pieces of model file text.
