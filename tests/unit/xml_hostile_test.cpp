@@ -136,17 +136,9 @@ TEST(XmlHostile, NumbersFollowStrtolAndSaturate) {
 }
 
 TEST(XmlHostile, EveryTruncationOfAValidFileFailsOrLoads) {
-  SysSpec model;
-  int blk = referenced_dia(model, insert_sym(model, EnumSym::BLK_INST_REF_SYM, 1, 2, 10, "B"));
-  int p = referenced_dia(model, insert_sym(model, EnumSym::PRO_INST_REF_SYM, blk, first_page(model, blk), 10, "P"));
-  int s = insert_sm(model, ClsStateMachineSymbol::START, p, first_page(model, p), 1, "");
-  int t = insert_sm(model, ClsStateMachineSymbol::STATE, p, first_page(model, p), 60, "idle");
-  std::list<int> coords{1, 2};
-  ClsMoAccessInfo info;
-  int line = -1;
-  model.insert_FlowLine(p, first_page(model, p), coords, s, t, info, line);
+  SysSpec model, sysSpec;
+  build_rich(model);
   std::string full = stored_text(model);
-  SysSpec sysSpec;
   for (std::size_t n = 0; n < full.size() - 1; n += 7) EXPECT_EQ(load_text(sysSpec, full.substr(0, n)), PARSE_ERROR) << n;
   EXPECT_EQ(load_text(sysSpec, full), "OK");
 }

@@ -3,7 +3,6 @@
 
 using namespace Vemra;
 using namespace xmltest;
-using SM = ClsStateMachineSymbol;
 
 namespace {
 // A symbol as the writer lays it out: content, then its box.
