@@ -72,3 +72,31 @@ proc run_child {script} {
     }
     exec [info nameofexecutable] << "$prelude\n$script\nexit\n" 2>@1
 }
+
+# Table-driven command checks. Each row is {call code result state}, run in
+# order in the caller's scope after set_marker; variables in `result` and
+# `state` are substituted just before the row runs. `state` is the array afterwards:
+# "kept" (only the marker), a key/value list written into the freshly
+# cleared array ({} = cleared, nothing written), or, when it holds the key
+# marker, the whole array. Returns the rows that went otherwise, with the
+# {code result array} they gave instead; {} when all rows pass.
+proc check_calls {rows} {
+    set bad {}
+    foreach row $rows {
+        lassign $row call code result state
+        set result [uplevel 1 [list subst -nobackslashes $result]]
+        set state [uplevel 1 [list subst -nobackslashes $state]]
+        set_marker
+        set c [catch {uplevel 1 $call} r]
+        if {$state eq "kept"} {
+            set want $::MARKER
+        } elseif {[dict exists $state marker]} {
+            set want [lsort -stride 2 -index 0 $state]
+        } else {
+            set want [cleared {*}$state]
+        }
+        set got [list $c $r [mar]]
+        if {$got ne [list $code $result $want]} { lappend bad [list $call -> $got] }
+    }
+    return $bad
+}
