@@ -1,7 +1,7 @@
 # Helpers of the command tests (sourced after common.tcl).
 
 # A fresh system model: system diagram 1 "ROOT" with page 2.
-proc new_spec {} { create_EmptySysSpec }
+proc new_model {} { create_EmptySysSpec }
 
 # Puts the result array into a known state, to see whether a command
 # touched it.
