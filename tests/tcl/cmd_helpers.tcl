@@ -1,7 +1,7 @@
 # Helpers of the command tests (sourced after common.tcl).
 
 # A fresh system model: system diagram 1 "ROOT" with page 2.
-proc new_spec {} { create_EmptySysSpec }
+proc new_model {} { create_EmptySysSpec }
 
 # Puts the result array into a known state, to see whether a command
 # touched it.
@@ -14,9 +14,6 @@ set ::MARKER {marker 1}
 # The sorted content of a freshly cleared array that then received `args`
 # (key value ...), for comparison with [mar].
 proc cleared {args} { lsort -stride 2 -index 0 [list {} {{ }} {*}$args] }
-
-# The array after a command, like [mar] but with the marker dropped.
-proc mar_keys {} { lsort [array names ::Vemra_MAR::arr_MAR] }
 
 # Runs a command and returns {code result content-of-array}.
 proc run {args} {
@@ -34,13 +31,11 @@ proc add_sym {dia page type {x 10} {y 20} {w 100} {h 50} {text ""}} {
 
 # A process diagram below the system: returns {processDiagram firstPage}.
 proc add_process {} {
-    set blk [add_sym 1 2 BlkInstRefSym 0 0 100 50 B]
-    set blkDia $::refdia
-    get_FirstPageID_from_Model $blkDia
-    set pro [add_sym $blkDia [mar_get FirstPageID] ProInstRefSym 0 0 100 50 P]
-    set proDia $::refdia
-    get_FirstPageID_from_Model $proDia
-    list $proDia [mar_get FirstPageID]
+    add_sym 1 2 BlkInstRefSym 0 0 100 50 B
+    get_FirstPageID_from_Model $::refdia
+    add_sym $::refdia [mar_get FirstPageID] ProInstRefSym 0 0 100 50 P
+    get_FirstPageID_from_Model $::refdia
+    list $::refdia [mar_get FirstPageID]
 }
 
 # Inserts a state-machine symbol and returns its ID.
@@ -71,4 +66,34 @@ proc run_child {script} {
         }
     }
     exec [info nameofexecutable] << "$prelude\n$script\nexit\n" 2>@1
+}
+
+# Table-driven command checks. Each row is {call code result state}, run in
+# order in the caller's scope after set_marker; variables in `result` and
+# `state` are substituted just before the row runs. `state` is the array afterwards:
+# "kept" (only the marker), a key/value list written into the freshly
+# cleared array ({} = cleared, nothing written), or, when it holds the key
+# marker, the whole array. Returns the rows that went otherwise, with the
+# {code result array} they gave instead; {} when all rows pass. A row
+# {# text} is a comment.
+proc check_calls {rows} {
+    set bad {}
+    foreach row $rows {
+        if {[string match #* $row]} continue
+        lassign $row call code result state
+        set result [uplevel 1 [list subst -nobackslashes $result]]
+        set state [uplevel 1 [list subst -nobackslashes $state]]
+        set_marker
+        set c [catch {uplevel 1 $call} r]
+        if {$state eq "kept"} {
+            set want $::MARKER
+        } elseif {[dict exists $state marker]} {
+            set want [lsort -stride 2 -index 0 $state]
+        } else {
+            set want [cleared {*}$state]
+        }
+        set got [list $c $r [mar]]
+        if {$got ne [list $code $result $want]} { lappend bad [list $call -> $got] }
+    }
+    return $bad
 }
