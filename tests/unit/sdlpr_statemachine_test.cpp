@@ -7,16 +7,6 @@
 
 using namespace sdlpr_test;
 
-TEST(SdlPrStateMachine, WorkedExampleInBothLayouts) {
-  BodyModel m;
-  m.graph(m.P, {{SM::START, ""}, {SM::STATE, "Idle"}, {SM::INPUT, "sig1"}, {SM::DECISION, "x > 0"}, {SM::OUTPUT, "ack"}},
-          {{0, 1}, {1, 2}, {2, 3}, {3, 4, "true"}, {3, 1, "false"}, {4, 1}});
-  const std::string body = "START ;\ngrst1 :\nNEXTSTATE Idle;\nSTATE Idle;\nINPUT sig1;\nDECISION (x > 0);\n(true):\n"
-                           "OUTPUT ack;\nJOIN grst1;\n(false):\nJOIN grst1;\nENDDECISION;\n";
-  EXPECT_EQ(m.generate(false), "SYSTEM ROOT;\nPROCESS P REFERENCED;\nENDSYSTEM ROOT;\nPROCESS P;\n" + body + "ENDPROCESS P;\n");
-  EXPECT_EQ(m.generate(true), "SYSTEM ROOT;\nPROCESS P;\n" + body + "ENDPROCESS P;\nENDSYSTEM ROOT;\n");
-}
-
 namespace {
 
 enum Where { IN_PROCESS, ON_PAGE_2, IN_PROCEDURE };
@@ -34,6 +24,11 @@ struct BodyCase {
 };
 
 const BodyCase BODIES[] = {
+    {"worked example", IN_PROCESS,
+     {{SM::START, ""}, {SM::STATE, "Idle"}, {SM::INPUT, "sig1"}, {SM::DECISION, "x > 0"}, {SM::OUTPUT, "ack"}},
+     {{0, 1}, {1, 2}, {2, 3}, {3, 4, "true"}, {3, 1, "false"}, {4, 1}},
+     "START ;\ngrst1 :\nNEXTSTATE Idle;\nSTATE Idle;\nINPUT sig1;\nDECISION (x > 0);\n(true):\nOUTPUT ack;\n"
+     "JOIN grst1;\n(false):\nJOIN grst1;\nENDDECISION;\n"},
     // The task is reached twice: label at the first arrival, JOIN at the
     // second. Done is first reached from the condition and has an outgoing
     // line, so its transitions follow its NEXTSTATE.
@@ -117,12 +112,16 @@ struct RecursiveStop {
 };
 
 // The walk as it is defined: one level of recursion per symbol.
-class RecursiveWalk {
-public:
+struct RecursiveWalk {
   RecursiveWalk(const SysSpec& S, bool Procedure)
       : S(S),
         Start(Procedure ? SM::PROCEDURE_START_STATE : SM::START),
         End(Procedure ? SM::PROCEDURE_RETURN : SM::STOP) {}
+  const SysSpec& S;
+  SM::e_StateMachineSymbolType Start, End;
+  std::string Out;
+  std::map<int, int> Labels;
+  ClsMoAccessInfo Info;
 
   void body(int Dia) {
     for (auto k : {Start, SM::STATE})
@@ -130,32 +129,24 @@ public:
     for (auto k : {SM::INPUT, SM::OUTPUT, SM::TASK, End, SM::DECISION, SM::CREATE_PRO, SM::CALL_PROCEDURE})
       if (!starting(k, Dia).empty()) throw RecursiveStop{ILLEGAL_START, starting(k, Dia).front()->get_Model_ID()};
   }
-  std::string Out;
-
-private:
   std::list<const SM*> starting(SM::e_StateMachineSymbolType k, int Dia) {
     std::list<const SM*> l;
-    ClsMoAccessInfo Info;
     S.get_StartingStateMachineSymsFromDiagram(k, Dia, l, Info);
     return l;
   }
   std::list<const ClsFlowLine*> lines(int id, bool in) {
     std::list<const ClsFlowLine*> l;
-    ClsMoAccessInfo Info;
-    if (in) S.get_InComingFlowLinesFromStateMaSym(id, l, Info);
-    else S.get_OutgoingFlowLinesFromStateMaSym(id, l, Info);
+    in ? S.get_InComingFlowLinesFromStateMaSym(id, l, Info) : S.get_OutgoingFlowLinesFromStateMaSym(id, l, Info);
     return l;
   }
-  const SM* dest(const ClsFlowLine* f) {
-    ClsMoAccessInfo Info;
-    return S.get_StateMachineSymbol(f->get_DestID_as_Int(), Info);
-  }
+  const SM* dest(const ClsFlowLine* f) { return S.get_StateMachineSymbol(f->get_DestID_as_Int(), Info); }
   std::string keyword(SM::e_StateMachineSymbolType t) {
     if (t == Start) return "START";
     if (t == End) return t == SM::STOP ? "STOP" : "RETURN";
-    static const std::map<int, std::string> k{
-        {SM::STATE, "STATE"}, {SM::OUTPUT, "OUTPUT"},    {SM::INPUT, "INPUT"},   {SM::TASK, "TASK"},
-        {SM::CONDITION, "PROVIDED"}, {SM::CREATE_PRO, "CREATE"}, {SM::CALL_PROCEDURE, "CALL"}, {SM::DECISION, "DECISION"}};
+    static const std::map<int, std::string> k{{SM::STATE, "STATE"},       {SM::OUTPUT, "OUTPUT"},
+                                              {SM::INPUT, "INPUT"},       {SM::TASK, "TASK"},
+                                              {SM::CONDITION, "PROVIDED"}, {SM::CREATE_PRO, "CREATE"},
+                                              {SM::CALL_PROCEDURE, "CALL"}, {SM::DECISION, "DECISION"}};
     auto it = k.find(t);
     return it == k.end() ? "" : it->second;
   }
@@ -206,10 +197,6 @@ private:
     Out += "STATE " + Y->content_ref() + ";\n";
     for (const ClsFlowLine* g : out) walk(false, dest(g));
   }
-
-  const SysSpec& S;
-  SM::e_StateMachineSymbolType Start, End;
-  std::map<int, int> Labels;
 };
 
 // A random graph in diagram Dia: mostly regular kinds, some of the other

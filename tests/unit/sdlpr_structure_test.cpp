@@ -191,10 +191,12 @@ namespace {
 // reference symbols: nested, the children's definitions in place; else their
 // REFERENCED lines, and their definitions after the end line.
 void reference_Layout(const Diagram* d, bool Nested, std::string& out) {
-  static const std::map<int, std::string> kw{{EnumDia::SYS_DIA, "SYSTEM"}, {EnumDia::BLK_DIA, "BLOCK"},
-                                             {EnumDia::PRO_DIA, "PROCESS"}, {EnumDia::PROCEDURE_DIA, "PROCEDURE"},
-                                             {EnumSym::BLK_INST_REF_SYM, "BLOCK"}, {EnumSym::PRO_INST_REF_SYM, "PROCESS"},
-                                             {EnumSym::PROCEDURE_INST_REF_SYM, "PROCEDURE"}};
+  static const std::map<EnumDia::Type, std::string> kw{{EnumDia::SYS_DIA, "SYSTEM"}, {EnumDia::BLK_DIA, "BLOCK"},
+                                                       {EnumDia::PRO_DIA, "PROCESS"},
+                                                       {EnumDia::PROCEDURE_DIA, "PROCEDURE"}};
+  static const std::map<EnumSym::Type, std::string> refKw{{EnumSym::BLK_INST_REF_SYM, "BLOCK"},
+                                                          {EnumSym::PRO_INST_REF_SYM, "PROCESS"},
+                                                          {EnumSym::PROCEDURE_INST_REF_SYM, "PROCEDURE"}};
   const std::string& k = kw.at(d->get_DiagramType());
   out += k + " " + d->name_ref() + ";\n";
   std::vector<EnumSym::Type> kinds{EnumSym::BLK_INST_REF_SYM, EnumSym::PRO_INST_REF_SYM};
@@ -213,7 +215,7 @@ void reference_Layout(const Diagram* d, bool Nested, std::string& out) {
       d->get_Syms(kind, p, syms, Info);
       for (const Symbol* s : syms) {
         if (Nested) reference_Layout(s->get_referenced_Diagram(), true, out);
-        else out += kw.at(kind) + " " + s->content_ref() + " REFERENCED;\n";
+        else out += refKw.at(kind) + " " + s->content_ref() + " REFERENCED;\n";
         children.push_back(s->get_referenced_Diagram());
       }
     }
@@ -230,15 +232,14 @@ TEST(SdlPrDepth, RandomTreesMatchTheRecursiveLayout) {
     PrModel m;
     std::vector<int> structure{m.sys()}, process;
     for (int i = 0; i < 25; ++i) {
-      std::string name = "D" + std::to_string(i);
-      bool kind = rng() % 2 == 1;  // structure: block or process; process: process or procedure
-      if (process.empty() || rng() % 2) {
-        int d = m.ref(structure[rng() % structure.size()], kind ? EnumSym::BLK_INST_REF_SYM : EnumSym::PRO_INST_REF_SYM, name);
-        (kind ? structure : process).push_back(d);
-      } else {
-        int d = m.ref(process[rng() % process.size()], kind ? EnumSym::PRO_INST_REF_SYM : EnumSym::PROCEDURE_INST_REF_SYM, name);
-        if (kind) process.push_back(d);
-      }
+      // A block or process in a structure diagram, a process or procedure in a process.
+      bool kind = rng() % 2, inStructure = process.empty() || rng() % 2;
+      const std::vector<int>& parents = inStructure ? structure : process;
+      EnumSym::Type type = kind ? (inStructure ? EnumSym::BLK_INST_REF_SYM : EnumSym::PRO_INST_REF_SYM)
+                                : (inStructure ? EnumSym::PRO_INST_REF_SYM : EnumSym::PROCEDURE_INST_REF_SYM);
+      int d = m.ref(parents[rng() % parents.size()], type, "D" + std::to_string(i));
+      if (type == EnumSym::BLK_INST_REF_SYM) structure.push_back(d);
+      if (type == EnumSym::PRO_INST_REF_SYM) process.push_back(d);
     }
     for (bool nested : {false, true}) {
       std::string expected;

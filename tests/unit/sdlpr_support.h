@@ -38,7 +38,8 @@ inline std::string temp_Path(const std::string& Name) {
 }
 
 inline void expect(const ClsMoAccessInfo& Info, ClsMoAccessInfo::e_ResultType Wanted) {
-  if (Info.get_Info() != Wanted) throw std::runtime_error(std::string("model operation failed: ") + Info.get_Info_Message());
+  if (Info.get_Info() != Wanted)
+    throw std::runtime_error(std::string("model operation failed: ") + Info.get_Info_Message());
 }
 
 // Channel fields in this order: name, source signals, source connection,
@@ -168,7 +169,8 @@ struct BodyModel : PrModel {
   const int D = Procedure ? ref(P, EnumSym::PROCEDURE_INST_REF_SYM, "Pr") : P;
 
   std::string head(bool Nested) const {
-    std::string h = Nested ? "SYSTEM ROOT;\nPROCESS P;\n" : "SYSTEM ROOT;\nPROCESS P REFERENCED;\nENDSYSTEM ROOT;\nPROCESS P;\n";
+    std::string h = Nested ? "SYSTEM ROOT;\nPROCESS P;\n"
+                           : "SYSTEM ROOT;\nPROCESS P REFERENCED;\nENDSYSTEM ROOT;\nPROCESS P;\n";
     if (!Procedure) return h;
     return h + (Nested ? "" : "PROCEDURE Pr REFERENCED;\nENDPROCESS P;\n") + "PROCEDURE Pr;\nformal parameters;\n";
   }
