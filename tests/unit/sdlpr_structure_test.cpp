@@ -128,8 +128,10 @@ TEST(SdlPrErrors, ChannelProblemsStopTheGeneration) {
     expect(m.Info, ClsMoAccessInfo::MODIFY_OK);
     m.Model.modify_Chan_DirectionType(C, static_cast<ClsChannel::e_DirectionType>(c.Direction), m.Info);
     expect(m.Info, ClsMoAccessInfo::MODIFY_OK);
-    if (c.LoseEnd) m.Model.delete_Symbol(B, m.Info);
-    if (c.LoseEnd) expect(m.Info, ClsMoAccessInfo::DELETE_OK);
+    if (c.LoseEnd) {
+      m.Model.delete_Symbol(B, m.Info);
+      expect(m.Info, ClsMoAccessInfo::DELETE_OK);
+    }
     EXPECT_EQ(m.outcome().Type, UNSPECIFIED) << c.Delay << c.Direction << c.LoseEnd;
     EXPECT_EQ(m.Written, c.Written);
   }
