@@ -6,208 +6,101 @@
 #include "tests/unit/sdlpr_support.h"
 
 using namespace sdlpr_test;
-using SMError = ClsSDL_PR_Writer_StateMaSymError;
 
 namespace {
 
-// Runs the generation and returns the error type it stopped with (-1: none,
-// 0: unspecified) and, for a graph error, the symbol, page and diagram.
-struct Outcome {
-  int Type = -1;
-  int Symbol = -1, Page = -1, Diagram = -1;
+enum Where { IN_PROCESS, ON_PAGE_2, IN_PROCEDURE };
+
+// A graph in the body of P (on its first or a second page) or of Pr; Body is
+// the whole body, or what is written before the error.
+struct BodyCase {
+  const char* What;
+  Where At;
+  std::vector<SmDef> Syms;
+  std::vector<Edge> Edges;
+  std::string Body;
+  int Error = NONE;
+  int Culprit = -1;  // index of the symbol a graph error names
 };
 
-Outcome run(PrModel& m, bool Nested = false) {
-  Outcome o;
-  try {
-    m.generate(Nested);
-  } catch (const SMError& e) {
-    o = {e.get_StateMaErrorType(), e.get_Symbol_ID(), e.get_PageID(), e.get_DiagramID()};
-  } catch (const ClsSDL_PR_Writer_UnspecifiedError&) {
-    o.Type = 0;
+const BodyCase BODIES[] = {
+    {"worked example", IN_PROCESS,
+     {{SM::START, ""}, {SM::STATE, "Idle"}, {SM::INPUT, "sig1"}, {SM::DECISION, "x > 0"}, {SM::OUTPUT, "ack"}},
+     {{0, 1}, {1, 2}, {2, 3}, {3, 4, "true"}, {3, 1, "false"}, {4, 1}},
+     "START ;\ngrst1 :\nNEXTSTATE Idle;\nSTATE Idle;\nINPUT sig1;\nDECISION (x > 0);\n(true):\nOUTPUT ack;\n"
+     "JOIN grst1;\n(false):\nJOIN grst1;\nENDDECISION;\n"},
+    // The task is reached twice: label at the first arrival, JOIN at the
+    // second. Done is first reached from the condition and has an outgoing
+    // line, so its transitions follow its NEXTSTATE.
+    {"labels, joins and every statement kind", IN_PROCESS,
+     {{SM::START, "go"}, {SM::DECISION, ""}, {SM::TASK, "t := 1"}, {SM::CREATE_PRO, "Q"}, {SM::CALL_PROCEDURE, "Pr"},
+      {SM::CONDITION, "c"}, {SM::STATE, "Done"}, {SM::STOP, ""}},
+     {{0, 1}, {1, 2, "a"}, {1, 2, ""}, {1, 6, "c"}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 7}},
+     "START go;\nDECISION ();\n(a):\ngrst2 :\nTASK t := 1;\nCREATE Q;\nCALL Pr;\nPROVIDED c;\ngrst6 :\n"
+     "NEXTSTATE Done;\nSTATE Done;\nSTOP ;\n():\nJOIN grst2;\n(c):\nJOIN grst6;\nENDDECISION;\n"},
+    // Quiet has no outgoing line: only NEXTSTATE. First has no incoming
+    // line: it is walked from the body.
+    {"states with and without transitions", IN_PROCESS,
+     {{SM::START, ""}, {SM::OUTPUT, "o"}, {SM::STATE, "Quiet"}, {SM::STATE, "First"}, {SM::INPUT, "i"}},
+     {{0, 1}, {1, 2}, {3, 4}, {4, 2}},
+     "START ;\nOUTPUT o;\ngrst2 :\nNEXTSTATE Quiet;\nSTATE First;\nINPUT i;\nJOIN grst2;\n"},
+    {"two start symbols share their symbols; a lone condition is not written", IN_PROCESS,
+     {{SM::START, ""}, {SM::START, ""}, {SM::TASK, "t"}, {SM::STOP, ""}, {SM::CONDITION, "never written"}},
+     {{0, 2}, {1, 2}, {2, 3}},
+     "START ;\ngrst1 :\nTASK t;\nSTOP ;\nSTART ;\nJOIN grst1;\n"},
+    {"procedure body: the start's state is enclosed", IN_PROCEDURE,
+     {{SM::PROCEDURE_START_STATE, ""}, {SM::STATE, "W"}, {SM::INPUT, "i"}, {SM::PROCEDURE_RETURN, ""}},
+     {{0, 1}, {1, 2}, {2, 3}},
+     "START ;\nNEXTSTATE W;\nSTATE W;\nINPUT i;\nRETURN ;\n"},
+};
+
+const BodyCase ERRORS[] = {
+    // Transitions that do not end.
+    {"output without outgoing line, on a second page", ON_PAGE_2, {{SM::START, ""}, {SM::OUTPUT, "o"}}, {{0, 1}},
+     "START ;\nOUTPUT o;\n", NOT_COMPLETE, 1},
+    {"starting state without outgoing line", IN_PROCESS, {{SM::STATE, "Alone"}}, {}, "STATE Alone;\n", NOT_COMPLETE, 0},
+    {"start without outgoing line", IN_PROCESS, {{SM::START, ""}}, {}, "START ;\n", NOT_COMPLETE, 0},
+    {"decision with one answer", IN_PROCESS, {{SM::START, ""}, {SM::DECISION, "q"}, {SM::STOP, ""}},
+     {{0, 1}, {1, 2, "y"}}, "START ;\nDECISION (q);\n", NOT_COMPLETE, 1},
+    // After the walks, symbols without predecessor: inputs are checked before
+    // outputs, a condition not at all.
+    {"missing predecessors", IN_PROCESS,
+     {{SM::START, ""}, {SM::STOP, ""}, {SM::CONDITION, "c"}, {SM::OUTPUT, "o"}, {SM::INPUT, "i"}, {SM::OUTPUT, "o2"}},
+     {{0, 1}, {4, 5}}, "START ;\nSTOP ;\n", ILLEGAL_START, 4},
+    // Symbols and lines the walk does not handle.
+    {"ordinary flow line leaving a decision", IN_PROCESS, {{SM::START, ""}, {SM::DECISION, "q"}, {SM::STOP, ""}},
+     {{0, 1}, {1, 2, "y"}, {1, 2}}, "START ;\nDECISION (q);\n(y):\ngrst2 :\nSTOP ;\n", UNSPECIFIED},
+    {"return symbol in a process", IN_PROCESS, {{SM::START, ""}, {SM::PROCEDURE_RETURN, ""}}, {{0, 1}}, "START ;\n",
+     UNSPECIFIED},
+    {"stop symbol in a procedure", IN_PROCEDURE, {{SM::PROCEDURE_START_STATE, ""}, {SM::STOP, ""}}, {{0, 1}},
+     "START ;\n", UNSPECIFIED},
+};
+
+void check(const BodyCase& c) {
+  for (bool nested : {false, true}) {
+    SCOPED_TRACE(std::string(c.What) + (nested ? " (nested)" : " (referenced)"));
+    BodyModel m(c.At == IN_PROCEDURE);
+    int page = c.At == ON_PAGE_2 ? m.new_page(m.D) : m.page(m.D);
+    std::vector<int> ids = m.graph(m.D, c.Syms, c.Edges, page);
+    Outcome o = m.outcome(nested);
+    EXPECT_EQ(o.Type, c.Error);
+    EXPECT_EQ(m.Written, c.Error == NONE ? m.wrap(c.Body, nested) : m.head(nested) + c.Body);
+    if (c.Error > UNSPECIFIED) {
+      EXPECT_EQ(o.Symbol, ids.at(c.Culprit));
+      EXPECT_EQ(o.Page, page);
+      EXPECT_EQ(o.Diagram, m.D);
+    }
   }
-  return o;
 }
 
 }  // namespace
 
-TEST(SdlPrStateMachine, WorkedExample) {
-  ProcessModel m;
-  int start = m.sm(m.P, SM::START, "");
-  int idle = m.sm(m.P, SM::STATE, "Idle");
-  int sig = m.sm(m.P, SM::INPUT, "sig1");
-  int dec = m.sm(m.P, SM::DECISION, "x > 0");
-  int ack = m.sm(m.P, SM::OUTPUT, "ack");
-  m.flow(m.P, start, idle);
-  m.flow(m.P, idle, sig);
-  m.flow(m.P, sig, dec);
-  m.answer(m.P, dec, ack, "true");
-  m.answer(m.P, dec, idle, "false");
-  m.flow(m.P, ack, idle);
-  EXPECT_EQ(m.generate(false), ProcessModel::wrap("START ;\ngrst1 :\nNEXTSTATE Idle;\nSTATE Idle;\nINPUT sig1;\n"
-                                                  "DECISION (x > 0);\n(true):\nOUTPUT ack;\nJOIN grst1;\n"
-                                                  "(false):\nJOIN grst1;\nENDDECISION;\n"));
+TEST(SdlPrStateMachine, Bodies) {
+  for (const BodyCase& c : BODIES) check(c);
 }
 
-TEST(SdlPrStateMachine, LabelsJoinsAndEveryStatementKind) {
-  ProcessModel m;
-  int start = m.sm(m.P, SM::START, "go");
-  int dec = m.sm(m.P, SM::DECISION, "");
-  int task = m.sm(m.P, SM::TASK, "t := 1");
-  int cre = m.sm(m.P, SM::CREATE_PRO, "Q");
-  int call = m.sm(m.P, SM::CALL_PROCEDURE, "Pr");
-  int cond = m.sm(m.P, SM::CONDITION, "c");
-  int done = m.sm(m.P, SM::STATE, "Done");
-  int stop = m.sm(m.P, SM::STOP, "");
-  m.flow(m.P, start, dec);
-  m.answer(m.P, dec, task, "a");
-  m.answer(m.P, dec, task, "");
-  m.answer(m.P, dec, done, "c");
-  m.flow(m.P, task, cre);
-  m.flow(m.P, cre, call);
-  m.flow(m.P, call, cond);
-  m.flow(m.P, cond, done);
-  m.flow(m.P, done, stop);
-  // The task has two incoming lines: label at the first arrival, JOIN at the
-  // second. Done is first reached from the condition and has an outgoing
-  // line, so its transitions follow its NEXTSTATE.
-  EXPECT_EQ(m.generate(false),
-            ProcessModel::wrap("START go;\nDECISION ();\n(a):\ngrst2 :\nTASK t := 1;\nCREATE Q;\nCALL Pr;\n"
-                               "PROVIDED c;\ngrst6 :\nNEXTSTATE Done;\nSTATE Done;\nSTOP ;\n"
-                               "():\nJOIN grst2;\n(c):\nJOIN grst6;\nENDDECISION;\n"));
-}
-
-TEST(SdlPrStateMachine, StatesWithAndWithoutTransitions) {
-  ProcessModel m;
-  int start = m.sm(m.P, SM::START, "");
-  int out = m.sm(m.P, SM::OUTPUT, "o");
-  int quiet = m.sm(m.P, SM::STATE, "Quiet");
-  int first = m.sm(m.P, SM::STATE, "First");  // no incoming: walked from the body
-  int in = m.sm(m.P, SM::INPUT, "i");
-  m.flow(m.P, start, out);
-  m.flow(m.P, out, quiet);  // a state without outgoing lines: only NEXTSTATE
-  m.flow(m.P, first, in);
-  m.flow(m.P, in, quiet);
-  EXPECT_EQ(m.generate(false), ProcessModel::wrap("START ;\nOUTPUT o;\ngrst2 :\nNEXTSTATE Quiet;\n"
-                                                  "STATE First;\nINPUT i;\nJOIN grst2;\n"));
-}
-
-TEST(SdlPrStateMachine, TwoStartSymbolsShareTheirSymbols) {
-  ProcessModel m;
-  int s1 = m.sm(m.P, SM::START, "");
-  int s2 = m.sm(m.P, SM::START, "");
-  int task = m.sm(m.P, SM::TASK, "t");
-  int stop = m.sm(m.P, SM::STOP, "");
-  m.flow(m.P, s1, task);
-  m.flow(m.P, s2, task);
-  m.flow(m.P, task, stop);
-  int cond = m.sm(m.P, SM::CONDITION, "never written");
-  (void)cond;
-  EXPECT_EQ(m.generate(false), ProcessModel::wrap("START ;\ngrst1 :\nTASK t;\nSTOP ;\nSTART ;\nJOIN grst1;\n"));
-}
-
-TEST(SdlPrStateMachine, ProcedureBody) {
-  PrModel m;
-  int P = m.ref(m.sys(), EnumSym::PRO_INST_REF_SYM, "P");
-  int Pr = m.ref(P, EnumSym::PROCEDURE_INST_REF_SYM, "Pr");
-  ClsMoAccessInfo Info;
-  m.Model.modify_ProcedureDiaFormalParameters(Pr, "FPAR x INTEGER", Info);
-  int start = m.sm(Pr, SM::PROCEDURE_START_STATE, "");
-  int wait = m.sm(Pr, SM::STATE, "W");
-  int in = m.sm(Pr, SM::INPUT, "i");
-  int ret = m.sm(Pr, SM::PROCEDURE_RETURN, "");
-  m.flow(Pr, start, wait);  // start rule: the enclosed state is written
-  m.flow(Pr, wait, in);
-  m.flow(Pr, in, ret);
-  EXPECT_EQ(m.generate(true), "SYSTEM ROOT;\nPROCESS P;\nPROCEDURE Pr;\nFPAR x INTEGER;\nSTART ;\nNEXTSTATE W;\n"
-                              "STATE W;\nINPUT i;\nRETURN ;\nENDPROCEDURE Pr;\nENDPROCESS P;\nENDSYSTEM ROOT;\n");
-}
-
-TEST(SdlPrStateMachineErrors, TransitionsThatDoNotEnd) {
-  {  // an output without outgoing line, on a second page
-    ProcessModel m;
-    ClsMoAccessInfo Info;
-    m.Model.append_NewPage(m.P, Info);
-    int page2 = m.Model.get_LastPageID(m.P, Info);
-    int start = m.sm(m.P, SM::START, "", page2);
-    int out = m.sm(m.P, SM::OUTPUT, "o", page2);
-    std::list<int> Coords{0, 0, 1, 1};
-    int ID;
-    m.Model.insert_FlowLine(m.P, page2, Coords, start, out, Info, ID);
-    Outcome o = run(m);
-    EXPECT_EQ(o.Type, SMError::SMS_TRANSITION_NOT_COMPLETE);
-    EXPECT_EQ(o.Symbol, out);
-    EXPECT_EQ(o.Page, page2);
-    EXPECT_EQ(o.Diagram, m.P);
-    EXPECT_EQ(m.Written, ProcessModel::HEAD + "START ;\nOUTPUT o;\n");
-  }
-  {  // a starting state without outgoing line
-    ProcessModel m;
-    int st = m.sm(m.P, SM::STATE, "Alone");
-    EXPECT_EQ(run(m).Symbol, st);
-    EXPECT_EQ(m.Written, ProcessModel::HEAD + "STATE Alone;\n");
-  }
-  {  // a start symbol without outgoing line
-    ProcessModel m;
-    int st = m.sm(m.P, SM::START, "");
-    EXPECT_EQ(run(m).Symbol, st);
-  }
-  {  // a decision with one answer
-    ProcessModel m;
-    int start = m.sm(m.P, SM::START, "");
-    int dec = m.sm(m.P, SM::DECISION, "q");
-    int stop = m.sm(m.P, SM::STOP, "");
-    m.flow(m.P, start, dec);
-    m.answer(m.P, dec, stop, "y");
-    Outcome o = run(m);
-    EXPECT_EQ(o.Type, SMError::SMS_TRANSITION_NOT_COMPLETE);
-    EXPECT_EQ(o.Symbol, dec);
-  }
-}
-
-TEST(SdlPrStateMachineErrors, MissingPredecessorsAfterTheWalks) {
-  ProcessModel m;
-  int start = m.sm(m.P, SM::START, "");
-  int stop = m.sm(m.P, SM::STOP, "");
-  m.flow(m.P, start, stop);
-  m.sm(m.P, SM::CONDITION, "no error for a condition");
-  int out = m.sm(m.P, SM::OUTPUT, "o");
-  int in = m.sm(m.P, SM::INPUT, "i");  // inputs are checked before outputs
-  m.flow(m.P, in, out);
-  Outcome o = run(m);
-  EXPECT_EQ(o.Type, SMError::SMS_ILLEGAL_START_STATE);
-  EXPECT_EQ(o.Symbol, in);
-  EXPECT_EQ(m.Written, ProcessModel::HEAD + "START ;\nSTOP ;\n");
-}
-
-TEST(SdlPrStateMachineErrors, SymbolsAndLinesTheWalkDoesNotHandle) {
-  {  // an ordinary flow line leaving a decision
-    ProcessModel m;
-    int start = m.sm(m.P, SM::START, "");
-    int dec = m.sm(m.P, SM::DECISION, "q");
-    int stop = m.sm(m.P, SM::STOP, "");
-    m.flow(m.P, start, dec);
-    m.answer(m.P, dec, stop, "y");
-    m.flow(m.P, dec, stop);
-    EXPECT_EQ(run(m).Type, 0);
-    EXPECT_EQ(m.Written, ProcessModel::HEAD + "START ;\nDECISION (q);\n(y):\ngrst2 :\nSTOP ;\n");
-  }
-  {  // a return symbol in a process
-    ProcessModel m;
-    int start = m.sm(m.P, SM::START, "");
-    int ret = m.sm(m.P, SM::PROCEDURE_RETURN, "");
-    m.flow(m.P, start, ret);
-    EXPECT_EQ(run(m).Type, 0);
-  }
-  {  // a stop symbol in a procedure
-    PrModel m;
-    int P = m.ref(m.sys(), EnumSym::PRO_INST_REF_SYM, "P");
-    int Pr = m.ref(P, EnumSym::PROCEDURE_INST_REF_SYM, "Pr");
-    int start = m.sm(Pr, SM::PROCEDURE_START_STATE, "");
-    int stop = m.sm(Pr, SM::STOP, "");
-    m.flow(Pr, start, stop);
-    EXPECT_EQ(run(m).Type, 0);
-  }
+TEST(SdlPrStateMachineErrors, GraphErrorsStopTheGeneration) {
+  for (const BodyCase& c : ERRORS) check(c);
 }
 
 // ---- the walk compared with its recursive definition -------------------------
@@ -215,110 +108,95 @@ TEST(SdlPrStateMachineErrors, SymbolsAndLinesTheWalkDoesNotHandle) {
 namespace {
 
 struct RecursiveStop {
-  int Type;
-  int Symbol;
+  int Type, Symbol;
 };
 
 // The walk as it is defined: one level of recursion per symbol.
-class RecursiveWalk {
-public:
+struct RecursiveWalk {
   RecursiveWalk(const SysSpec& S, bool Procedure)
       : S(S),
         Start(Procedure ? SM::PROCEDURE_START_STATE : SM::START),
         End(Procedure ? SM::PROCEDURE_RETURN : SM::STOP) {}
+  const SysSpec& S;
+  SM::e_StateMachineSymbolType Start, End;
+  std::string Out;
+  std::map<int, int> Labels;
+  ClsMoAccessInfo Info;
 
   void body(int Dia) {
     for (auto k : {Start, SM::STATE})
       for (const SM* s : starting(k, Dia)) walk(true, s);
-    for (auto k : {SM::INPUT, SM::OUTPUT, SM::TASK, End, SM::DECISION, SM::CREATE_PRO, SM::CALL_PROCEDURE}) {
-      auto l = starting(k, Dia);
-      if (!l.empty()) throw RecursiveStop{1, l.front()->get_Model_ID()};
-    }
+    for (auto k : {SM::INPUT, SM::OUTPUT, SM::TASK, End, SM::DECISION, SM::CREATE_PRO, SM::CALL_PROCEDURE})
+      if (!starting(k, Dia).empty()) throw RecursiveStop{ILLEGAL_START, starting(k, Dia).front()->get_Model_ID()};
   }
-  std::string Out;
-
-private:
   std::list<const SM*> starting(SM::e_StateMachineSymbolType k, int Dia) {
     std::list<const SM*> l;
-    ClsMoAccessInfo Info;
     S.get_StartingStateMachineSymsFromDiagram(k, Dia, l, Info);
     return l;
   }
   std::list<const ClsFlowLine*> lines(int id, bool in) {
     std::list<const ClsFlowLine*> l;
-    ClsMoAccessInfo Info;
-    if (in) S.get_InComingFlowLinesFromStateMaSym(id, l, Info);
-    else S.get_OutgoingFlowLinesFromStateMaSym(id, l, Info);
+    in ? S.get_InComingFlowLinesFromStateMaSym(id, l, Info) : S.get_OutgoingFlowLinesFromStateMaSym(id, l, Info);
     return l;
   }
-  const SM* dest(const ClsFlowLine* f) {
-    ClsMoAccessInfo Info;
-    return S.get_StateMachineSymbol(f->get_DestID_as_Int(), Info);
-  }
-  std::string label(int id) { return "grst" + std::to_string(Labels.at(id)); }
-  void mark(int id) { Labels.emplace(id, static_cast<int>(Labels.size())); }
+  const SM* dest(const ClsFlowLine* f) { return S.get_StateMachineSymbol(f->get_DestID_as_Int(), Info); }
   std::string keyword(SM::e_StateMachineSymbolType t) {
     if (t == Start) return "START";
     if (t == End) return t == SM::STOP ? "STOP" : "RETURN";
-    static const std::map<int, std::string> k{{SM::STATE, "STATE"},   {SM::OUTPUT, "OUTPUT"},
-                                              {SM::INPUT, "INPUT"},   {SM::TASK, "TASK"},
+    static const std::map<int, std::string> k{{SM::STATE, "STATE"},       {SM::OUTPUT, "OUTPUT"},
+                                              {SM::INPUT, "INPUT"},       {SM::TASK, "TASK"},
                                               {SM::CONDITION, "PROVIDED"}, {SM::CREATE_PRO, "CREATE"},
-                                              {SM::CALL_PROCEDURE, "CALL"}};
+                                              {SM::CALL_PROCEDURE, "CALL"}, {SM::DECISION, "DECISION"}};
     auto it = k.find(t);
     return it == k.end() ? "" : it->second;
   }
+  // A symbol already written becomes a JOIN; otherwise it gets the next
+  // label, written when it has several incoming lines.
+  bool joined(int id) {
+    if (Labels.count(id)) Out += "JOIN grst" + std::to_string(Labels[id]) + ";\n";
+    return Labels.count(id);
+  }
+  void labelled(int id) {
+    Labels.emplace(id, static_cast<int>(Labels.size()));
+    if (lines(id, true).size() > 1) Out += "grst" + std::to_string(Labels[id]) + " :\n";
+  }
 
-  void walk(bool F, const SM* X) {
+  void walk(bool Starting, const SM* X) {
     int id = X->get_Model_ID();
-    if (Labels.count(id)) {
-      Out += "JOIN " + label(id) + ";\n";
-      return;
-    }
-    std::size_t in = lines(id, true).size();
-    mark(id);
-    if (X->get_SymbolType() == SM::DECISION) {
-      if (in > 1) Out += label(id) + " :\n";
+    SM::e_StateMachineSymbolType t = X->get_SymbolType();
+    if (joined(id)) return;
+    if (keyword(t).empty()) throw RecursiveStop{UNSPECIFIED, id};
+    labelled(id);
+    auto out = lines(id, false);
+    if (t == SM::DECISION) {
       Out += "DECISION (" + X->content_ref() + ");\n";
-      auto out = lines(id, false);
-      if (out.size() < 2) throw RecursiveStop{2, id};
+      if (out.size() < 2) throw RecursiveStop{NOT_COMPLETE, id};
       for (const ClsFlowLine* f : out) {
-        if (f->get_FlowLineType() != ClsFlowLine::DECISION_ANSWER) throw RecursiveStop{0, id};
+        if (f->get_FlowLineType() != ClsFlowLine::DECISION_ANSWER) throw RecursiveStop{UNSPECIFIED, id};
         Out += "(" + static_cast<const ClsDecisionFlowLine*>(f)->content_ref() + "):\n";
         successor(f, false);
       }
       Out += "ENDDECISION;\n";
       return;
     }
-    std::string kw = keyword(X->get_SymbolType());
-    if (kw.empty()) throw RecursiveStop{0, id};
-    if (in > 1) Out += label(id) + " :\n";
-    Out += kw + " " + X->content_ref() + ";\n";
-    auto out = lines(id, false);
-    bool state = X->get_SymbolType() == SM::STATE;
-    if (out.empty() && ((!state && X->get_SymbolType() != End) || (state && F))) throw RecursiveStop{2, id};
-    for (const ClsFlowLine* f : out) successor(f, X->get_SymbolType() == Start);
+    Out += keyword(t) + " " + X->content_ref() + ";\n";
+    if (out.empty() && (t == SM::STATE ? Starting : t != End)) throw RecursiveStop{NOT_COMPLETE, id};
+    for (const ClsFlowLine* f : out) successor(f, t == Start);
   }
-  void successor(const ClsFlowLine* f, bool startRule) {
+  // A state after a line: NEXTSTATE, then its transitions when it has any or
+  // when it follows the start.
+  void successor(const ClsFlowLine* f, bool AfterStart) {
     const SM* Y = dest(f);
     int id = Y->get_Model_ID();
     if (Y->get_SymbolType() != SM::STATE) return walk(false, Y);
-    if (Labels.count(id)) {
-      Out += "JOIN " + label(id) + ";\n";
-      return;
-    }
-    mark(id);
-    if (lines(id, true).size() > 1) Out += label(id) + " :\n";
+    if (joined(id)) return;
+    labelled(id);
     Out += "NEXTSTATE " + Y->content_ref() + ";\n";
-    if (startRule || !lines(id, false).empty()) enclosed(Y);
-  }
-  void enclosed(const SM* Y) {
+    auto out = lines(id, false);
+    if (!AfterStart && out.empty()) return;
     Out += "STATE " + Y->content_ref() + ";\n";
-    for (const ClsFlowLine* f : lines(Y->get_Model_ID(), false)) walk(false, dest(f));
+    for (const ClsFlowLine* g : out) walk(false, dest(g));
   }
-
-  const SysSpec& S;
-  SM::e_StateMachineSymbolType Start, End;
-  std::map<int, int> Labels;
 };
 
 // A random graph in diagram Dia: mostly regular kinds, some of the other
@@ -344,8 +222,8 @@ void random_Graph(PrModel& m, int Dia, std::mt19937& rng, bool TwoPages) {
     for (int k = 0; k < degree; ++k) {
       int to = rng() % n;
       int page = rng() % 4 ? symPage[i] : symPage[to];
-      if (types[i] == SM::DECISION && rng() % 10) m.answer(Dia, ids[i], ids[to], "a" + std::to_string(k), page);
-      else m.flow(Dia, ids[i], ids[to], page);
+      std::string answer = "a" + std::to_string(k);
+      m.line(Dia, ids[i], ids[to], types[i] == SM::DECISION && rng() % 10 ? answer.c_str() : nullptr, page);
     }
   }
 }
@@ -356,33 +234,26 @@ TEST(SdlPrStateMachineDepth, RandomGraphsMatchTheRecursiveWalk) {
   int stopped = 0, complete = 0;
   for (unsigned seed = 1; seed <= 1000; ++seed) {
     std::mt19937 rng(seed);
-    bool procedure = seed % 3 == 0;
-    PrModel m;
-    int P = m.ref(m.sys(), EnumSym::PRO_INST_REF_SYM, "P");
-    int Dia = procedure ? m.ref(P, EnumSym::PROCEDURE_INST_REF_SYM, "Pr") : P;
-    random_Graph(m, Dia, rng, seed % 2 == 0);
-    std::string head = ProcessModel::HEAD;
-    std::string tail = "ENDPROCESS P;\n";
-    if (procedure) {
-      head += "PROCEDURE Pr REFERENCED;\nENDPROCESS P;\nPROCEDURE Pr;\nformal parameters;\n";
-      tail = "ENDPROCEDURE Pr;\n";
-    }
-    RecursiveWalk ref(m.Model, procedure);
-    int refType = -1, refSymbol = -1;
+    BodyModel m(seed % 3 == 0);
+    random_Graph(m, m.D, rng, seed % 2 == 0);
+    RecursiveWalk ref(m.Model, m.Procedure);
+    RecursiveStop refStop{NONE, -1};
     try {
-      ref.body(Dia);
+      ref.body(m.D);
     } catch (const RecursiveStop& s) {
-      refType = s.Type;
-      refSymbol = s.Symbol;
+      refStop = s;
     }
-    Outcome o = run(m);
-    ASSERT_EQ(m.Written, head + ref.Out + (refType == -1 ? tail : "")) << "seed " << seed;
-    ASSERT_EQ(o.Type, refType) << "seed " << seed;
-    if (refType > 0) {
-      EXPECT_EQ(o.Symbol, refSymbol) << "seed " << seed;
-      EXPECT_EQ(o.Diagram, Dia);
+    for (bool nested : {false, true}) {
+      Outcome o = m.outcome(nested);
+      ASSERT_EQ(m.Written, m.head(nested) + ref.Out + (refStop.Type == NONE ? m.tail(nested) : ""))
+          << "seed " << seed << " nested " << nested;
+      ASSERT_EQ(o.Type, refStop.Type) << "seed " << seed;
+      if (refStop.Type > UNSPECIFIED) {
+        EXPECT_EQ(o.Symbol, refStop.Symbol) << "seed " << seed;
+        EXPECT_EQ(o.Diagram, m.D);
+      }
     }
-    (refType == -1 ? complete : stopped)++;
+    (refStop.Type == NONE ? complete : stopped)++;
   }
   // Both outcomes must be well represented for the comparison to mean much.
   EXPECT_GT(complete, 40);
@@ -391,39 +262,32 @@ TEST(SdlPrStateMachineDepth, RandomGraphsMatchTheRecursiveWalk) {
 
 TEST(SdlPrStateMachineDepth, LongTransition) {
   const int length = 300000;
-  ProcessModel m;
+  BodyModel m;
   int prev = m.sm(m.P, SM::START, "");
+  std::string body = "START ;\n";
   for (int i = 0; i < length; ++i) {
     int t = m.sm(m.P, SM::TASK, "t");
-    m.flow(m.P, prev, t);
+    m.line(m.P, prev, t);
     prev = t;
+    body += "TASK t;\n";
   }
-  m.flow(m.P, prev, m.sm(m.P, SM::STATE, "End"));
-  std::string body = "START ;\n";
-  for (int i = 0; i < length; ++i) body += "TASK t;\n";
-  body += "NEXTSTATE End;\n";
-  EXPECT_EQ(m.generate(false), ProcessModel::wrap(body));
+  m.line(m.P, prev, m.sm(m.P, SM::STATE, "End"));
+  EXPECT_EQ(m.generate(false), m.wrap(body + "NEXTSTATE End;\n"));
 }
 
 TEST(SdlPrStateMachineDepth, DeepDecisionChain) {
   const int depth = 50000;
-  ProcessModel m;
-  int prev = m.sm(m.P, SM::START, "");
+  BodyModel m;
   int dec = m.sm(m.P, SM::DECISION, "q");
-  m.flow(m.P, prev, dec);
-  for (int i = 1; i < depth; ++i) {
-    int next = m.sm(m.P, SM::DECISION, "q");
-    m.answer(m.P, dec, next, "y");
-    m.answer(m.P, dec, m.sm(m.P, SM::STOP, ""), "n");
-    dec = next;
-  }
-  m.answer(m.P, dec, m.sm(m.P, SM::STOP, ""), "y");
-  m.answer(m.P, dec, m.sm(m.P, SM::STOP, ""), "n");
+  m.line(m.P, m.sm(m.P, SM::START, ""), dec);
   std::string open, close;
   for (int i = 0; i < depth; ++i) {
+    int next = i + 1 < depth ? m.sm(m.P, SM::DECISION, "q") : m.sm(m.P, SM::STOP, "");
+    m.line(m.P, dec, next, "y");
+    m.line(m.P, dec, m.sm(m.P, SM::STOP, ""), "n");
+    dec = next;
     open += "DECISION (q);\n(y):\n";
     close += "(n):\nSTOP ;\nENDDECISION;\n";
   }
-  EXPECT_EQ(m.generate(true), "SYSTEM ROOT;\nPROCESS P;\nSTART ;\n" + open + "STOP ;\n" + close +
-                                  "ENDPROCESS P;\nENDSYSTEM ROOT;\n");
+  EXPECT_EQ(m.generate(true), m.wrap("START ;\n" + open + "STOP ;\n" + close, true));
 }
