@@ -155,7 +155,7 @@ private:
     for (int k = 0; k < K; ++k) {
       Chain* g = groups_[k].find(keys[k]);
       unlink(*g, n, k + 1);
-      if (g->is_free()) groups_[k].erase(keys[k]);
+      if (g->is_free()) groups_[k].erase_found(g);
     }
     --size_;
     delete n;
