@@ -64,12 +64,12 @@ public:
     ++size_;
     NodeRef& ref = by_id_.get_or_create(element->get_Model_ID());
     if (ref.node) shadowed_.push_back(node);
-    else ref.node = node;
+    else ref = NodeRef{node, element};
   }
 
   T* find(int id) const {
     const NodeRef* ref = by_id_.find(id);
-    return ref ? ref->node->element : nullptr;
+    return ref ? ref->element : nullptr;
   }
 
   // Unlinks the first element with the ID and returns it (null if none).
@@ -140,8 +140,11 @@ private:
       return true;
     }
   };
+  // The element is kept next to its node so that a look-up by ID does not
+  // visit the node.
   struct NodeRef {
     Node* node = nullptr;
+    T* element = nullptr;
     bool is_free() const { return node == nullptr; }
   };
 
@@ -208,7 +211,7 @@ private:
     by_id_.erase(id);
     for (auto it = shadowed_.begin(); it != shadowed_.end(); ++it)
       if ((*it)->element->get_Model_ID() == id) {
-        by_id_.get_or_create(id).node = *it;
+        by_id_.get_or_create(id) = NodeRef{*it, (*it)->element};
         shadowed_.erase(it);
         return;
       }
