@@ -28,7 +28,7 @@ const int SMALL_PAGE_COUNT = 10;
 const std::size_t WORKING_SET = 1024;
 
 struct Model {
-  std::unique_ptr<SysSpec> spec{new SysSpec};
+  std::unique_ptr<SysSpec> sysSpec{new SysSpec};
   int dia = 1, page = 2, small_page = 0;
   std::vector<int> ids;  // the elements of the big page, in insertion order
   std::vector<int> ends;  // state-machine symbols the flow lines join
@@ -48,13 +48,13 @@ const ClsRecPaS box(1, 2, 3, 4);
 
 int insert_symbol(Model& m, int page) {
   int id = -1;
-  m.spec->insert_Symbol(EnumSym::TEXT_SYM, m.dia, page, 10, 20, 100, 40, "S", info, id);
+  m.sysSpec->insert_Symbol(EnumSym::TEXT_SYM, m.dia, page, 10, 20, 100, 40, "S", info, id);
   return id;
 }
 
 int insert_channel(Model& m, int page, int src, int dst) {
   int id = -1;
-  m.spec->insert_Channel(m.dia, page, ClsChannel::NO_DELAY, ClsChanName("C", box), ClsChanSourceSigList("", box),
+  m.sysSpec->insert_Channel(m.dia, page, ClsChannel::NO_DELAY, ClsChanName("C", box), ClsChanSourceSigList("", box),
                          ClsChanSourceCon("", box), ClsChanDestSigList("", box), ClsChanDestCon("", box), coords,
                          false, src, false, dst, info, id);
   return id;
@@ -62,13 +62,13 @@ int insert_channel(Model& m, int page, int src, int dst) {
 
 int insert_sm(Model& m, int page) {
   int id = -1;
-  m.spec->insert_StateMachineSymbol(SM::TASK, m.dia, page, 1, 2, 3, 4, "T", info, id);
+  m.sysSpec->insert_StateMachineSymbol(SM::TASK, m.dia, page, 1, 2, 3, 4, "T", info, id);
   return id;
 }
 
 int insert_flow(Model& m, int page, int src, int dst) {
   int id = -1;
-  m.spec->insert_FlowLine(m.dia, page, coords, src, dst, info, id);
+  m.sysSpec->insert_FlowLine(m.dia, page, coords, src, dst, info, id);
   return id;
 }
 
@@ -88,12 +88,12 @@ int insert_one(Model& m, Family f, int page, std::size_t i) {
 void build(Model& m, Family f, std::size_t n) {
   if (f == SM_SYMBOLS || f == FLOW_LINES) {
     int sym = -1;
-    m.spec->insert_Symbol(EnumSym::PRO_INST_REF_SYM, 1, 2, 0, 0, 1, 1, "P", info, sym);
+    m.sysSpec->insert_Symbol(EnumSym::PRO_INST_REF_SYM, 1, 2, 0, 0, 1, 1, "P", info, sym);
     m.dia = sym + 1;
     m.page = sym + 2;
   }
-  m.spec->append_NewPage(m.dia, info);
-  m.small_page = m.spec->get_LastPageID(m.dia, info);
+  m.sysSpec->append_NewPage(m.dia, info);
+  m.small_page = m.sysSpec->get_LastPageID(m.dia, info);
   if (f == CHANNELS || f == FLOW_LINES)
     for (std::size_t i = 0; i < n; ++i)
       m.ends.push_back(f == CHANNELS ? insert_symbol(m, m.page) : insert_sm(m, m.page));
@@ -135,13 +135,13 @@ void check(benchmark::State& state, ClsMoAccessInfo::e_ResultType want) {
 
 void BM_Symbol_Get(benchmark::State& state) {
   Model& m = model(SYMBOLS, size_of(state));
-  for (auto _ : state) benchmark::DoNotOptimize(m.spec->get_RecSymbol(m.pick(), info));
+  for (auto _ : state) benchmark::DoNotOptimize(m.sysSpec->get_RecSymbol(m.pick(), info));
   check(state, ClsMoAccessInfo::GET_OK);
 }
 
 void BM_Symbol_Modify(benchmark::State& state) {
   Model& m = model(SYMBOLS, size_of(state));
-  for (auto _ : state) m.spec->set_SymbolPaS(m.pick(), 5, 6, 7, 8, info);
+  for (auto _ : state) m.sysSpec->set_SymbolPaS(m.pick(), 5, 6, 7, 8, info);
   check(state, ClsMoAccessInfo::MODIFY_OK);
 }
 
@@ -149,7 +149,7 @@ void BM_Symbol_DeleteReinsert(benchmark::State& state) {
   Model& m = model(SYMBOLS, size_of(state));
   for (auto _ : state) {
     std::size_t slot = m.next;
-    m.spec->delete_Symbol(m.pick(), info);
+    m.sysSpec->delete_Symbol(m.pick(), info);
     m.work[slot] = insert_symbol(m, m.page);
   }
   check(state, ClsMoAccessInfo::INSERT_OK);
@@ -159,7 +159,7 @@ void BM_Symbol_PageList(benchmark::State& state) {
   Model& m = model(SYMBOLS, size_of(state));
   for (auto _ : state) {
     std::list<const Symbol*> out;
-    m.spec->get_Syms(EnumSym::TEXT_SYM, m.dia, m.small_page, out, info);
+    m.sysSpec->get_Syms(EnumSym::TEXT_SYM, m.dia, m.small_page, out, info);
     benchmark::DoNotOptimize(out);
   }
   check(state, ClsMoAccessInfo::GET_OK);
@@ -169,14 +169,14 @@ void BM_Symbol_PageList(benchmark::State& state) {
 
 void BM_Channel_Get(benchmark::State& state) {
   Model& m = model(CHANNELS, size_of(state));
-  const Diagram* dia = m.spec->get_Diagram(m.dia, info);
+  const Diagram* dia = m.sysSpec->get_Diagram(m.dia, info);
   for (auto _ : state) benchmark::DoNotOptimize(dia->get_Channel(m.pick(), info));
   check(state, ClsMoAccessInfo::GET_OK);
 }
 
 void BM_Channel_Modify(benchmark::State& state) {
   Model& m = model(CHANNELS, size_of(state));
-  for (auto _ : state) m.spec->modify_ChanCompName(m.pick(), "N", box, info);
+  for (auto _ : state) m.sysSpec->modify_ChanCompName(m.pick(), "N", box, info);
   check(state, ClsMoAccessInfo::MODIFY_OK);
 }
 
@@ -185,7 +185,7 @@ void BM_Channel_InsertDelete(benchmark::State& state) {
   Model& m = model(CHANNELS, size_of(state));
   for (std::size_t i = 0; state.KeepRunning(); i = (i + 1) % WORKING_SET) {
     int id = insert_channel(m, m.page, spread_end(m, i), spread_end(m, i + 1));
-    m.spec->delete_Channel(id, info);
+    m.sysSpec->delete_Channel(id, info);
   }
   check(state, ClsMoAccessInfo::DELETE_OK);
 }
@@ -194,7 +194,7 @@ void BM_Channel_PageList(benchmark::State& state) {
   Model& m = model(CHANNELS, size_of(state));
   for (auto _ : state) {
     std::list<const ClsChannel*> out;
-    m.spec->get_Channels(m.dia, m.small_page, out, info);
+    m.sysSpec->get_Channels(m.dia, m.small_page, out, info);
     benchmark::DoNotOptimize(out);
   }
   check(state, ClsMoAccessInfo::GET_OK);
@@ -204,13 +204,13 @@ void BM_Channel_PageList(benchmark::State& state) {
 
 void BM_StateMaSym_Get(benchmark::State& state) {
   Model& m = model(SM_SYMBOLS, size_of(state));
-  for (auto _ : state) benchmark::DoNotOptimize(m.spec->get_StateMachineSymbol(m.pick(), info));
+  for (auto _ : state) benchmark::DoNotOptimize(m.sysSpec->get_StateMachineSymbol(m.pick(), info));
   check(state, ClsMoAccessInfo::GET_OK);
 }
 
 void BM_StateMaSym_Modify(benchmark::State& state) {
   Model& m = model(SM_SYMBOLS, size_of(state));
-  for (auto _ : state) m.spec->modify_StateMachineSymContent(m.pick(), "U", info);
+  for (auto _ : state) m.sysSpec->modify_StateMachineSymContent(m.pick(), "U", info);
   check(state, ClsMoAccessInfo::MODIFY_OK);
 }
 
@@ -218,7 +218,7 @@ void BM_StateMaSym_DeleteReinsert(benchmark::State& state) {
   Model& m = model(SM_SYMBOLS, size_of(state));
   for (auto _ : state) {
     std::size_t slot = m.next;
-    m.spec->delete_StateMachineSymbol(m.pick(), info);
+    m.sysSpec->delete_StateMachineSymbol(m.pick(), info);
     m.work[slot] = insert_sm(m, m.page);
   }
   check(state, ClsMoAccessInfo::INSERT_OK);
@@ -228,7 +228,7 @@ void BM_StateMaSym_PageList(benchmark::State& state) {
   Model& m = model(SM_SYMBOLS, size_of(state));
   for (auto _ : state) {
     std::list<const ClsStateMachineSymbol*> out;
-    m.spec->get_StateMachineSyms(SM::TASK, m.dia, m.small_page, out, info);
+    m.sysSpec->get_StateMachineSyms(SM::TASK, m.dia, m.small_page, out, info);
     benchmark::DoNotOptimize(out);
   }
   check(state, ClsMoAccessInfo::GET_OK);
@@ -238,14 +238,14 @@ void BM_StateMaSym_PageList(benchmark::State& state) {
 
 void BM_FlowLine_Get(benchmark::State& state) {
   Model& m = model(FLOW_LINES, size_of(state));
-  const Diagram* dia = m.spec->get_Diagram(m.dia, info);
+  const Diagram* dia = m.sysSpec->get_Diagram(m.dia, info);
   for (auto _ : state) benchmark::DoNotOptimize(dia->get_FlowLine(m.pick(), info));
   check(state, ClsMoAccessInfo::GET_OK);
 }
 
 void BM_FlowLine_Modify(benchmark::State& state) {
   Model& m = model(FLOW_LINES, size_of(state));
-  for (auto _ : state) m.spec->modify_FlowLineCoords(m.pick(), coords, info);
+  for (auto _ : state) m.sysSpec->modify_FlowLineCoords(m.pick(), coords, info);
   check(state, ClsMoAccessInfo::MODIFY_OK);
 }
 
@@ -253,7 +253,7 @@ void BM_FlowLine_InsertDelete(benchmark::State& state) {
   Model& m = model(FLOW_LINES, size_of(state));
   for (std::size_t i = 0; state.KeepRunning(); i = (i + 1) % WORKING_SET) {
     int id = insert_flow(m, m.page, spread_end(m, i), spread_end(m, i + 1));
-    m.spec->delete_FlowLine(id, info);
+    m.sysSpec->delete_FlowLine(id, info);
   }
   check(state, ClsMoAccessInfo::DELETE_OK);
 }
@@ -263,8 +263,8 @@ void BM_FlowLine_InOut(benchmark::State& state) {
   for (std::size_t i = 0; state.KeepRunning(); i = (i + 1) % WORKING_SET) {
     std::list<const ClsFlowLine*> in, out;
     int sym = spread_end(m, i);
-    m.spec->get_InComingFlowLinesFromStateMaSym(sym, in, info);
-    m.spec->get_OutgoingFlowLinesFromStateMaSym(sym, out, info);
+    m.sysSpec->get_InComingFlowLinesFromStateMaSym(sym, in, info);
+    m.sysSpec->get_OutgoingFlowLinesFromStateMaSym(sym, out, info);
     benchmark::DoNotOptimize(in);
     benchmark::DoNotOptimize(out);
   }
@@ -275,7 +275,7 @@ void BM_FlowLine_PageList(benchmark::State& state) {
   Model& m = model(FLOW_LINES, size_of(state));
   for (auto _ : state) {
     std::list<const ClsFlowLine*> out;
-    m.spec->get_FlowLines(m.dia, m.small_page, out, info);
+    m.sysSpec->get_FlowLines(m.dia, m.small_page, out, info);
     benchmark::DoNotOptimize(out);
   }
   check(state, ClsMoAccessInfo::GET_OK);

@@ -25,7 +25,7 @@ ClsChannel::ClsChannel(int ModelID, int PageID, e_DelayType Delay, e_DirectionTy
       CompSourceCon(std::move(SourceCon)),
       CompDestSigList(std::move(DestSigList)),
       CompDestCon(std::move(DestCon)),
-      Coords(Coords.begin(), Coords.end()),
+      Coords(Coords),
       SourceIsEnv(SourceIsEnv),
       SourceID(SourceIsEnv ? ENV_ID : SourceID),
       DestIsEnv(DestIsEnv),

@@ -3,8 +3,8 @@
 
 #include <list>
 #include <string>
-#include <vector>
 
+#include "model/CoordList.h"
 #include "model/Geometry.h"
 
 namespace Vemra {
@@ -67,7 +67,7 @@ public:
 
   void modify_Chan_DirectionType(e_DirectionType Type) { DirectionType = Type; }
   void modify_Chan_DelayType(e_DelayType Type) { DelayType = Type; }
-  void modify_Chan_Coords(const std::list<int>& NewCoords) { Coords.assign(NewCoords.begin(), NewCoords.end()); }
+  void modify_Chan_Coords(const std::list<int>& NewCoords) { Coords.assign(NewCoords); }
   void modify_Comp_Name(std::string Content, const ClsRecPaS& PaS);
   void modify_Comp_SourceSigList(std::string Content, const ClsRecPaS& PaS);
   void modify_Comp_SourceCon(std::string Content, const ClsRecPaS& PaS);
@@ -103,7 +103,7 @@ public:
   const ClsChanDestCon* get_ChanDestCon() const { return &CompDestCon; }
 
   void get_Coords_as_IntList(std::list<int>& Out) const { Out.assign(Coords.begin(), Coords.end()); }
-  const std::vector<int>& coords_ref() const { return Coords; }
+  const CoordList& coords_ref() const { return Coords; }
   void print() const;
 
 private:
@@ -115,7 +115,7 @@ private:
   ClsChanSourceCon CompSourceCon;
   ClsChanDestSigList CompDestSigList;
   ClsChanDestCon CompDestCon;
-  std::vector<int> Coords;  // x1 y1 x2 y2 ... from source to destination
+  CoordList Coords;  // x1 y1 x2 y2 ... from source to destination
   bool SourceIsEnv;
   int SourceID;
   bool DestIsEnv;

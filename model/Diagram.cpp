@@ -18,11 +18,11 @@ using R = ClsMoAccessInfo;
 
 std::uint64_t page_key(int PageID) { return group_key(PageID, 0); }
 
-// Group indexes of the element stores.
-const int SYM_BY_PAGE_KIND = 0;
+// Groups of the element stores (see the *Groups descriptions in Diagram.h).
+const int SYM_BY_PAGE_KIND = 1;
 const int SM_BY_PAGE = 0, SM_BY_PAGE_KIND = 1;
 const int FL_BY_PAGE = 0, FL_BY_PAGE_DEST = 1, FL_BY_PAGE_SOURCE = 2;
-const int CHAN_BY_PAGE = 0;
+const int CHAN_BY_PAGE = 1;
 
 bool is_symbol_kind(int Type) { return Type >= EnumSym::TEXT_SYM && Type <= EnumSym::PROCEDURE_INST_REF_SYM; }
 

@@ -20,22 +20,36 @@ namespace EnumDia {
 enum Type : int { NONE = 0, SYS_DIA = 1, BLK_DIA = 2, PRO_DIA = 3, BLK_TYPE_DIA = 4, PRO_TYPE_DIA = 5, PROCEDURE_DIA = 6 };
 }  // namespace EnumDia
 
-// Group keys of the element families (see the stores of Diagram).
-struct SymbolKeys {
-  std::array<std::uint64_t, 1> operator()(const Symbol* s) const {
-    return {group_key(s->get_Page_ID(), s->get_SymbolType())};
+// Groups of the element families (see ElementStore and the stores of Diagram).
+// Two groups, each with an index of its own.
+struct TwoIndexedGroups {
+  static const int CHAINS = 2, INDEXES = 2, HEADS = 1;
+  static constexpr ChainPlace PLACES[CHAINS] = {{0, 0}, {1, 0}};
+};
+// Structure symbols: the list in order, and (page, kind).
+struct SymbolGroups : TwoIndexedGroups {
+  std::array<std::uint64_t, CHAINS> operator()(const Symbol* s) const {
+    return {0, group_key(s->get_Page_ID(), s->get_SymbolType())};
   }
 };
-struct ChannelKeys {
-  std::array<std::uint64_t, 1> operator()(const ClsChannel* c) const { return {group_key(c->get_Page_ID(), 0)}; }
+// Channels: the list in order, and page.
+struct ChannelGroups : TwoIndexedGroups {
+  std::array<std::uint64_t, CHAINS> operator()(const ClsChannel* c) const {
+    return {0, group_key(c->get_Page_ID(), 0)};
+  }
 };
-struct StateMachineSymbolKeys {
-  std::array<std::uint64_t, 2> operator()(const ClsStateMachineSymbol* s) const {
+// State-machine symbols: page, and (page, kind).
+struct StateMachineSymbolGroups : TwoIndexedGroups {
+  std::array<std::uint64_t, CHAINS> operator()(const ClsStateMachineSymbol* s) const {
     return {group_key(s->get_Page_ID(), 0), group_key(s->get_Page_ID(), s->get_SymbolType())};
   }
 };
-struct FlowLineKeys {
-  std::array<std::uint64_t, 3> operator()(const ClsFlowLine* l) const {
+// Flow lines: page, and per (page, symbol) one entry with the lines ending at
+// the symbol and those starting at it.
+struct FlowLineGroups {
+  static const int CHAINS = 3, INDEXES = 2, HEADS = 2;
+  static constexpr ChainPlace PLACES[CHAINS] = {{0, 0}, {1, 0}, {1, 1}};
+  std::array<std::uint64_t, CHAINS> operator()(const ClsFlowLine* l) const {
     int page = l->get_Page_ID();
     return {group_key(page, 0), group_key(page, l->get_DestID_as_Int()), group_key(page, l->get_SourceID_as_Int())};
   }
@@ -191,12 +205,12 @@ private:
   void collect_OwnIDs(std::vector<int>& IDs, std::vector<const Diagram*>& Pending) const;
 
   EnumDia::Type DiagramType;
-  // Groups: symbols by (page, kind); state-machine symbols by page and by
-  // (page, kind); flow lines by page, (page, destination), (page, source).
-  ElementStore<Symbol, 1, SymbolKeys> Symbols;
-  ElementStore<ClsChannel, 1, ChannelKeys> Channels;
-  ElementStore<ClsStateMachineSymbol, 2, StateMachineSymbolKeys> StateMachineSymbols;
-  ElementStore<ClsFlowLine, 3, FlowLineKeys> FlowLines;
+  // Only structure symbols and channels keep the list order for whole-diagram
+  // walks; the other families are only ever listed by page or symbol.
+  ElementStore<Symbol, SymbolGroups> Symbols;
+  ElementStore<ClsChannel, ChannelGroups> Channels;
+  ElementStore<ClsStateMachineSymbol, StateMachineSymbolGroups> StateMachineSymbols;
+  ElementStore<ClsFlowLine, FlowLineGroups> FlowLines;
   const Symbol* pReferencingSymbol;
   std::string HP_DiagramType;
   std::string HP_Name;

@@ -1,11 +1,13 @@
 #ifndef VEMRA_ELEMENTSTORE_H
 #define VEMRA_ELEMENTSTORE_H
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
 
 #include "model/FlatIndex.h"
+#include "model/NodePool.h"
 
 namespace Vemra {
 
@@ -14,46 +16,60 @@ inline std::uint64_t group_key(int a, int b) {
   return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(a)) << 32) | static_cast<std::uint32_t>(b);
 }
 
+// Where the chains of one group live: the group index that holds their heads,
+// and which of the entry's heads starts the chain.
+struct ChainPlace {
+  int index;
+  int head;
+};
+
 // The elements of one family in one diagram, in insertion order, indexed so
 // that the look-ups the model describes as list walks stay cheap:
 //  - by model ID: the first element of the list with that ID;
-//  - by K group keys (page, page and kind, ...): the elements of one group in
+//  - by group keys (page, page and kind, ...): the elements of one group in
 //    list order, found without visiting the others.
-// `KeysOf` computes an element's group keys from fields that never change, so
-// they are not stored. The store does not own the elements; the diagram
-// creates and destroys them.
-template <class T, int K, class KeysOf>
+//
+// Every element sits in one chain per group. `Groups` describes them:
+//  - CHAINS groups, INDEXES group indexes, HEADS chain heads per index entry,
+//    and PLACES[c], where the chains of group c live. Two groups may share an
+//    index (for instance the lines ending at and those starting at a symbol)
+//    so that one entry serves both;
+//  - operator()(element), the element's key in each group, computed from
+//    fields that never change, so that they are not stored;
+//  - group 0 covers every element and has index 0 to itself. A constant key
+//    there makes group 0 the whole list in order; for_each walks group 0.
+// The store does not own the elements; the diagram creates and destroys them.
+template <class T, class Groups>
 class ElementStore {
+  static const int CHAINS = Groups::CHAINS;
+  static const int HEADS = Groups::HEADS;
+
 public:
-  using Keys = std::array<std::uint64_t, K>;
+  using Keys = std::array<std::uint64_t, CHAINS>;
 
   ElementStore() = default;
   ElementStore(const ElementStore&) = delete;
   ElementStore& operator=(const ElementStore&) = delete;
-  ~ElementStore() {
-    for (Node* n = all_.head; n;) {
-      Node* next = n->next[0];
-      delete n;
-      n = next;
-    }
-  }
 
   std::size_t size() const { return size_; }
 
   void append(T* element) {
-    Keys keys = KeysOf()(element);
-    Node* node = new Node{element, {}, {}};
-    link(all_, node, 0);
-    for (int k = 0; k < K; ++k) link(groups_[k].get_or_create(keys[k]), node, k + 1);
+    Keys keys = Groups()(element);
+    Node* node = pool_.allocate();
+    node->element = element;
+    for (int c = 0; c < CHAINS; ++c) {
+      const ChainPlace& place = Groups::PLACES[c];
+      link(indexes_[place.index].get_or_create(keys[c]).head[place.head], node, c);
+    }
     ++size_;
     NodeRef& ref = by_id_.get_or_create(element->get_Model_ID());
-    if (ref.node) ++duplicates_;
-    else ref.node = node;
+    if (ref.node) shadowed_.push_back(node);
+    else ref = NodeRef{node, element};
   }
 
   T* find(int id) const {
     const NodeRef* ref = by_id_.find(id);
-    return ref ? ref->node->element : nullptr;
+    return ref ? ref->element : nullptr;
   }
 
   // Unlinks the first element with the ID and returns it (null if none).
@@ -61,122 +77,152 @@ public:
     const NodeRef* ref = by_id_.find(id);
     if (!ref) return nullptr;
     Node* node = ref->node;
-    by_id_.erase(id);
     T* element = node->element;
     unlink_node(node);
-    if (duplicates_ > 0) reindex(id);
+    reindex(id);
     return element;
   }
 
-  // Unlinks every element of group `k` with the key and returns them in list order.
-  std::vector<T*> take_group(int k, std::uint64_t key) {
-    std::vector<T*> taken;
-    const Chain* g = groups_[k].find(key);
-    if (!g) return taken;
+  // Unlinks every element of group `c` with the key and returns them in list order.
+  std::vector<T*> take_group(int c, std::uint64_t key) {
     std::vector<Node*> nodes;
-    for (Node* n = g->head; n; n = n->next[k + 1]) nodes.push_back(n);
+    for_each_node_in_group(c, key, [&](Node* n) { nodes.push_back(n); });
+    std::vector<T*> taken;
+    taken.reserve(nodes.size());
     for (Node* n : nodes) {
       int id = n->element->get_Model_ID();
-      const NodeRef* ref = by_id_.find(id);
-      bool indexed = ref && ref->node == n;
-      if (indexed) by_id_.erase(id);
-      else --duplicates_;
+      bool indexed = by_id_.find(id)->node == n;
+      if (!indexed) shadowed_.erase(std::find(shadowed_.begin(), shadowed_.end(), n));
       taken.push_back(n->element);
       unlink_node(n);
-      if (indexed && duplicates_ > 0) reindex(id);
+      if (indexed) reindex(id);
     }
     return taken;
   }
 
-  // Unlinks every element and returns them in list order.
+  // Unlinks every element and returns them (in list order if group 0 is the list).
   std::vector<T*> take_all() {
     std::vector<T*> taken;
     taken.reserve(size_);
-    for (Node* n = all_.head; n;) {
-      Node* next = n->next[0];
+    for_each_node([&](Node* n) {
       taken.push_back(n->element);
-      delete n;
-      n = next;
-    }
-    all_ = Chain();
+      pool_.release(n);
+    });
     size_ = 0;
-    for (auto& g : groups_) g.clear();
+    for (auto& index : indexes_) index.clear();
     by_id_.clear();
-    duplicates_ = 0;
+    shadowed_.clear();
     return taken;
   }
 
+  // Visits every element, group 0 entry by entry.
   template <class F>
   void for_each(F f) const {
-    for (Node* n = all_.head; n; n = n->next[0]) f(n->element);
+    for_each_node([&](const Node* n) { f(n->element); });
   }
 
   template <class F>
-  void for_each_in_group(int k, std::uint64_t key, F f) const {
-    const Chain* g = groups_[k].find(key);
-    if (!g) return;
-    for (Node* n = g->head; n; n = n->next[k + 1]) f(n->element);
+  void for_each_in_group(int c, std::uint64_t key, F f) const {
+    const_cast<ElementStore*>(this)->for_each_node_in_group(c, key, [&](const Node* n) { f(n->element); });
   }
 
 private:
   struct Node {
     T* element;
-    std::array<Node*, K + 1> prev;
-    std::array<Node*, K + 1> next;
+    std::array<Node*, CHAINS> prev;
+    std::array<Node*, CHAINS> next;
   };
-  struct Chain {
-    Node* head = nullptr;
-    Node* tail = nullptr;
-    bool is_free() const { return head == nullptr; }
+  struct Entry {
+    std::array<Node*, HEADS> head{};
+    bool is_free() const {
+      for (Node* h : head)
+        if (h) return false;
+      return true;
+    }
   };
+  // The element is kept next to its node so that a look-up by ID does not
+  // visit the node.
   struct NodeRef {
     Node* node = nullptr;
+    T* element = nullptr;
     bool is_free() const { return node == nullptr; }
   };
 
-  static void link(Chain& c, Node* n, int slot) {
-    n->prev[slot] = c.tail;
-    n->next[slot] = nullptr;
-    if (c.tail) c.tail->next[slot] = n;
-    else c.head = n;
-    c.tail = n;
+  // A chain needs only its head: the head's `prev` points to the tail.
+  static void link(Node*& head, Node* n, int c) {
+    n->next[c] = nullptr;
+    if (!head) {
+      head = n;
+      n->prev[c] = n;
+      return;
+    }
+    Node* tail = head->prev[c];
+    tail->next[c] = n;
+    n->prev[c] = tail;
+    head->prev[c] = n;
   }
 
-  static void unlink(Chain& c, Node* n, int slot) {
-    if (n->prev[slot]) n->prev[slot]->next[slot] = n->next[slot];
-    else c.head = n->next[slot];
-    if (n->next[slot]) n->next[slot]->prev[slot] = n->prev[slot];
-    else c.tail = n->prev[slot];
+  static void unlink(Node*& head, Node* n, int c) {
+    Node* prev = n->prev[c];
+    Node* next = n->next[c];
+    if (n == head) head = next;
+    else prev->next[c] = next;
+    if (next) next->prev[c] = prev;
+    else if (head) head->prev[c] = prev;
   }
 
+  template <class F>
+  void for_each_node(F f) const {
+    indexes_[0].for_each([&](std::uint64_t, const Entry& e) {
+      for (Node* n = e.head[0]; n;) {
+        Node* next = n->next[0];  // `f` may release the node
+        f(n);
+        n = next;
+      }
+    });
+  }
+
+  template <class F>
+  void for_each_node_in_group(int c, std::uint64_t key, F f) {
+    const ChainPlace& place = Groups::PLACES[c];
+    const Entry* e = indexes_[place.index].find(key);
+    if (!e) return;
+    for (Node* n = e->head[place.head]; n; n = n->next[c]) f(n);
+  }
+
+  // Unlinks the node from its chains and frees it; the caller keeps the ID
+  // index right.
   void unlink_node(Node* n) {
-    unlink(all_, n, 0);
-    Keys keys = KeysOf()(n->element);
-    for (int k = 0; k < K; ++k) {
-      Chain* g = groups_[k].find(keys[k]);
-      unlink(*g, n, k + 1);
-      if (g->is_free()) groups_[k].erase(keys[k]);
+    Keys keys = Groups()(n->element);
+    for (int c = 0; c < CHAINS; ++c) {
+      const ChainPlace& place = Groups::PLACES[c];
+      auto& index = indexes_[place.index];
+      Entry* e = index.find(keys[c]);
+      unlink(e->head[place.head], n, c);
+      if (e->is_free()) index.erase_found(e);
     }
     --size_;
-    delete n;
+    pool_.release(n);
   }
 
-  // Another element with the same ID may remain (only possible when elements
-  // were added with clashing IDs): the first of them in list order takes over.
+  // The indexed element with the ID is gone: the next one with that ID in list
+  // order, if elements were added with clashing IDs, takes over.
   void reindex(int id) {
-    for (Node* n = all_.head; n; n = n->next[0])
-      if (n->element->get_Model_ID() == id) {
-        by_id_.get_or_create(id).node = n;
-        --duplicates_;
+    by_id_.erase(id);
+    for (auto it = shadowed_.begin(); it != shadowed_.end(); ++it)
+      if ((*it)->element->get_Model_ID() == id) {
+        by_id_.get_or_create(id) = NodeRef{*it, (*it)->element};
+        shadowed_.erase(it);
         return;
       }
   }
 
-  Chain all_;
+  NodePool<Node> pool_;
   std::size_t size_ = 0;
-  std::array<FlatIndex<std::uint64_t, Chain>, K> groups_;
+  std::array<FlatIndex<std::uint64_t, Entry>, Groups::INDEXES> indexes_;
   FlatIndex<int, NodeRef> by_id_;
-  std::size_t duplicates_ = 0;
+  // Elements whose ID an earlier element of the list already has, in list order.
+  std::vector<Node*> shadowed_;
 };
 
 }  // namespace Vemra

@@ -2,6 +2,7 @@
 #define VEMRA_FLATINDEX_H
 
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 namespace Vemra {
@@ -41,12 +42,15 @@ public:
   }
 
   void erase(Key key) {
-    if (count_ == 0) return;
-    std::size_t i = home(key);
-    for (;; i = (i + 1) & mask_) {
-      if (slots_[i].value.is_free()) return;
-      if (slots_[i].key == key) break;
-    }
+    if (Value* value = find(key)) erase_found(value);
+  }
+
+  // Erases the entry whose value `find` or `get_or_create` returned, even if
+  // the caller has made that value free in the meantime (a free value in the
+  // middle of a probe run would hide the entries behind it).
+  void erase_found(Value* value) {
+    static_assert(std::is_standard_layout<Slot>::value, "a value must be the start of its slot");
+    std::size_t i = static_cast<std::size_t>(reinterpret_cast<Slot*>(value) - slots_.data());
     // Move later entries of the probe run back into the hole.
     for (std::size_t j = i;;) {
       j = (j + 1) & mask_;
@@ -75,9 +79,10 @@ public:
   }
 
 private:
+  // The value comes first, so that a pointer to it is one to its slot.
   struct Slot {
-    Key key{};
     Value value{};
+    Key key{};
   };
 
   std::size_t home(Key key) const {

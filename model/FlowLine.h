@@ -3,8 +3,8 @@
 
 #include <list>
 #include <string>
-#include <vector>
 
+#include "model/CoordList.h"
 #include "model/Geometry.h"
 
 namespace Vemra {
@@ -18,7 +18,7 @@ public:
       : ClsPageObject(PageID),
         ClsObjectWithModel_ID(ModelID),
         FlowLineType(Type),
-        Coords(Coords.begin(), Coords.end()),
+        Coords(Coords),
         SourceID(SourceID),
         DestID(DestID) {}
 
@@ -26,8 +26,8 @@ public:
 
   e_FlowLineType get_FlowLineType() const { return FlowLineType; }
   void get_Coords_as_IntList(std::list<int>& Out) const { Out.assign(Coords.begin(), Coords.end()); }
-  const std::vector<int>& coords_ref() const { return Coords; }
-  void modify_FlowLineCoords(const std::list<int>& NewCoords) { Coords.assign(NewCoords.begin(), NewCoords.end()); }
+  const CoordList& coords_ref() const { return Coords; }
+  void modify_FlowLineCoords(const std::list<int>& NewCoords) { Coords.assign(NewCoords); }
   int get_SourceID_as_Int() const { return SourceID; }
   int get_DestID_as_Int() const { return DestID; }
   std::string get_SourceID_as_String() const;
@@ -38,7 +38,7 @@ protected:
 
 private:
   e_FlowLineType FlowLineType;
-  std::vector<int> Coords;  // x1 y1 x2 y2 ... from source to destination
+  CoordList Coords;  // x1 y1 x2 y2 ... from source to destination
   int SourceID;
   int DestID;
 };

@@ -10,7 +10,7 @@
 
 namespace Vemra {
 
-// One system specification: the root of the diagram tree and the single entry
+// One system model: the root of the diagram tree and the single entry
 // point of the model. Every operation names its target by model ID, resolved
 // through the element map to the diagram that does the work.
 class SysSpec {

@@ -304,7 +304,7 @@ void ClsXML_Writer::write_Element(const std::string& Name, int Value, bool LineB
 }
 
 // COORDS with line breaks: the list as decimal numbers separated by blanks.
-void ClsXML_Writer::write_Coords(const std::vector<int>& Coords) const {
+void ClsXML_Writer::write_Coords(const CoordList& Coords) const {
   put_StartTag(B::TN_COORDS);
   put('\n');
   for (std::size_t i = 0; i < Coords.size(); ++i) {

@@ -58,7 +58,7 @@ private:
   void write_FlowLine(const ClsFlowLine* Line) const;
   void write_Element(const std::string& Name, const std::string& Text, bool LineBreaks) const;
   void write_Element(const std::string& Name, int Value, bool LineBreaks) const;
-  void write_Coords(const std::vector<int>& Coords) const;
+  void write_Coords(const CoordList& Coords) const;
   // Start tag with ID and PARENT_PAGE_ID (and an optional IDREF between them).
   void put_ElementStart(const std::string& Name, int ID, const int* RefID, int PageID) const;
   // The CONTENT and PAS children and the end tag of a boxed symbol.

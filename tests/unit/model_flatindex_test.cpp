@@ -56,3 +56,25 @@ TEST(FlatIndex, EmptyAndClearedIndexesFindNothing) {
   EXPECT_EQ(index.size(), 0u);
   EXPECT_EQ(index.find(42), nullptr);
 }
+
+// A value emptied in place and then erased through its pointer leaves every
+// other entry of its probe run reachable.
+TEST(FlatIndex, ErasingAValueEmptiedInPlaceKeepsItsNeighbours) {
+  FlatIndex<int, Val> index;
+  for (int k = 0; k < 600; ++k) index.get_or_create(k).v = k + 1;
+  for (int k = 0; k < 600; k += 2) {
+    Val* v = index.find(k);
+    v->v = 0;
+    index.erase_found(v);
+  }
+  ASSERT_EQ(index.size(), 300u);
+  for (int k = 0; k < 600; ++k) {
+    const Val* v = index.find(k);
+    if (k % 2) {
+      ASSERT_NE(v, nullptr) << k;
+      EXPECT_EQ(v->v, k + 1);
+    } else {
+      EXPECT_EQ(v, nullptr) << k;
+    }
+  }
+}

@@ -80,3 +80,32 @@ TEST(ModelGeometry, EveryElementClassReportsADistinctKind) {
   EXPECT_EQ(kinds.size(), 26u);
   EXPECT_EQ(sysSpec.get_StateMachineSymbol(30, info)->get_MoEleType(), ClsMoEleType::StateMachineSymCallProcedure);
 }
+
+// Paths move between the in-place and the heap form as they are replaced,
+// and copies do not share storage.
+TEST(ModelCoordList, InPlaceAndHeapPathsAndCopies) {
+  auto values = [](const CoordList& c) { return std::vector<int>(c.begin(), c.end()); };
+  CoordList c;
+  EXPECT_TRUE(c.empty());
+  EXPECT_EQ(c.begin(), c.end());
+  c.assign({1, 2, 3, 4});
+  EXPECT_EQ(values(c), (std::vector<int>{1, 2, 3, 4}));
+  c.assign({1, 2, 3, 4, 5, 6, 7});
+  EXPECT_EQ(values(c), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+  EXPECT_EQ(c[6], 7);
+  c.assign({9, 8, 7, 6, 5, 4, 3, 2});
+  EXPECT_EQ(std::vector<int>(c), (std::vector<int>{9, 8, 7, 6, 5, 4, 3, 2}));
+  CoordList copy(c);
+  c.assign({-1, -2});
+  EXPECT_EQ(values(copy), (std::vector<int>{9, 8, 7, 6, 5, 4, 3, 2}));
+  EXPECT_EQ(values(c), (std::vector<int>{-1, -2}));
+  const CoordList& same = copy;
+  copy = same;
+  EXPECT_EQ(copy.size(), 8u);
+  copy = c;
+  EXPECT_EQ(values(copy), (std::vector<int>{-1, -2}));
+  c = CoordList(std::list<int>{1, 2, 3, 4, 5});
+  EXPECT_EQ(values(c), (std::vector<int>{1, 2, 3, 4, 5}));
+  c.assign({});
+  EXPECT_TRUE(c.empty());
+}

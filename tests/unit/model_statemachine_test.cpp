@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "model_test_helpers.h"
 
 using namespace Vemra;
@@ -230,4 +232,39 @@ TEST_F(ProcessFixture, IncomingOutgoingAndStartingSymbols) {
   sysSpec.delete_FlowLine(l1, info);
   sysSpec.get_InComingFlowLinesFromStateMaSym(state, lines, info);
   EXPECT_EQ(ids_of_lines(lines), (std::list<int>{l3, l5}));
+}
+
+// Many symbols on a page joined in a ring and across it; after the lines
+// leaving every third symbol are deleted (so that many symbols lose all their
+// incoming or outgoing lines), every symbol still lists exactly its remaining lines.
+TEST_F(ProcessFixture, InOutListsSurviveManyDeletions) {
+  const int N = 300;
+  std::vector<int> syms, lines, from, to;
+  std::mt19937 rng(3);
+  for (int i = 0; i < N; ++i) {
+    for (unsigned gap = rng() % 4; gap > 0; --gap) add_sm(sysSpec, SM::TASK, pro, page2);  // irregular IDs
+    syms.push_back(add_sm(sysSpec, SM::TASK, pro, page1));
+  }
+  for (int i = 0; i < N; ++i)
+    for (int step : {1, 7}) {
+      from.push_back(i);
+      to.push_back((i + step) % N);
+      lines.push_back(add_flow(sysSpec, pro, page1, syms[i], syms[(i + step) % N]));
+    }
+  auto kept = [&](std::size_t l) { return from[l] % 3 != 0; };
+  for (std::size_t l = 0; l < lines.size(); ++l)
+    if (!kept(l)) sysSpec.delete_FlowLine(lines[l], info);
+  for (int s = 0; s < N; ++s) {
+    std::list<int> want_in, want_out;
+    for (std::size_t l = 0; l < lines.size(); ++l) {
+      if (!kept(l)) continue;
+      if (to[l] == s) want_in.push_back(lines[l]);
+      if (from[l] == s) want_out.push_back(lines[l]);
+    }
+    std::list<const ClsFlowLine*> got;
+    sysSpec.get_InComingFlowLinesFromStateMaSym(syms[s], got, info);
+    ASSERT_EQ(ids_of_lines(got), want_in) << s;
+    sysSpec.get_OutgoingFlowLinesFromStateMaSym(syms[s], got, info);
+    ASSERT_EQ(ids_of_lines(got), want_out) << s;
+  }
 }
