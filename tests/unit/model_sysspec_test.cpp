@@ -5,9 +5,9 @@
 using namespace Vemra;
 using namespace model_test;
 
-TEST(ModelSysSpec, NewSystemModelAndIDAllocation) {
-  SysSpec sysSpec;
-  ClsMoAccessInfo info;
+using ModelSysSpec = ModelTest;
+
+TEST_F(ModelSysSpec, NewSystemModelAndIDAllocation) {
   EXPECT_EQ(sysSpec.get_System_Model_ID(), 1);
   EXPECT_EQ(sysSpec.get_SysDia()->name_ref(), "ROOT");
   EXPECT_EQ(sysSpec.get_FirstPageID(1, info), 2);
@@ -17,8 +17,7 @@ TEST(ModelSysSpec, NewSystemModelAndIDAllocation) {
   EXPECT_EQ(add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2), 6);
   EXPECT_EQ(add_channel(sysSpec, 1, 2, 3, 6), 9);
 
-  sysSpec.modify_SysDiaName("Sys1", info);
-  EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
+  EXPECT_EQ(STATUS(sysSpec.modify_SysDiaName("Sys1", info)), R::MODIFY_OK);
   EXPECT_EQ(sysSpec.get_SysDia()->name_ref(), "Sys1");
 
   sysSpec.reset();
@@ -28,9 +27,7 @@ TEST(ModelSysSpec, NewSystemModelAndIDAllocation) {
   EXPECT_EQ(add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2), 3);  // IDs restart
 }
 
-TEST(ModelSysSpec, DiagramRelations) {
-  SysSpec sysSpec;
-  ClsMoAccessInfo info;
+TEST_F(ModelSysSpec, DiagramRelations) {
   int b = add_symbol(sysSpec, EnumSym::BLK_INST_REF_SYM, 1, 2, "B");
   int p = add_symbol(sysSpec, EnumSym::PRO_INST_REF_SYM, b + 1, b + 2, "P");
   std::string err = stderr_of([&] { EXPECT_EQ(sysSpec.get_ReferencingDiagramID(1, info), -1); });
@@ -49,64 +46,46 @@ TEST(ModelSysSpec, DiagramRelations) {
   EXPECT_EQ(info.get_Info(), R::GET_LOCATION_UNKNOWN);
 }
 
-TEST(ModelSysSpec, FormalParametersOnlyOnProcedureDiagrams) {
-  SysSpec sysSpec;
-  ClsMoAccessInfo info;
+TEST_F(ModelSysSpec, FormalParametersOnlyOnProcedureDiagrams) {
   int q = add_symbol(sysSpec, EnumSym::PROCEDURE_INST_REF_SYM, 1, 2, "Q") + 1;
-  sysSpec.modify_ProcedureDiaFormalParameters(q, "in x Integer;", info);
-  EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
   std::string text = "unchanged";
+  EXPECT_EQ(STATUS(sysSpec.get_ProcedureDiaFormalParameters(q, text, info)), R::GET_OK);
+  EXPECT_EQ(text, "formal parameters");  // the default
+  EXPECT_EQ(STATUS(sysSpec.modify_ProcedureDiaFormalParameters(q, "in x Integer;", info)), R::MODIFY_OK);
   sysSpec.get_ProcedureDiaFormalParameters(q, text, info);
   EXPECT_EQ(text, "in x Integer;");
-  sysSpec.modify_ProcedureDiaFormalParameters(1, "x", info);
-  EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
+  EXPECT_EQ(STATUS(sysSpec.modify_ProcedureDiaFormalParameters(1, "x", info)), R::GET_LOCATION_NO_DIAGRAM);
   text = "unchanged";
-  sysSpec.get_ProcedureDiaFormalParameters(1, text, info);
-  EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
+  EXPECT_EQ(STATUS(sysSpec.get_ProcedureDiaFormalParameters(1, text, info)), R::GET_LOCATION_NO_DIAGRAM);
   EXPECT_EQ(text, "unchanged");
-  sysSpec.get_ProcedureDiaFormalParameters(q - 1, text, info);
-  EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
-  sysSpec.get_ProcedureDiaFormalParameters(500, text, info);
-  EXPECT_EQ(info.get_Info(), R::GET_LOCATION_UNKNOWN);
+  EXPECT_EQ(STATUS(sysSpec.get_ProcedureDiaFormalParameters(q - 1, text, info)), R::GET_LOCATION_NO_DIAGRAM);
+  EXPECT_EQ(STATUS(sysSpec.get_ProcedureDiaFormalParameters(500, text, info)), R::GET_LOCATION_UNKNOWN);
 }
 
-TEST(ModelSysSpec, PageOperationsAndTheirIDs) {
-  SysSpec sysSpec;
-  ClsMoAccessInfo info;
+TEST_F(ModelSysSpec, PageOperationsAndTheirIDs) {
   int t = add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2);  // 3..5
-  sysSpec.append_NewPage(t, info);
-  EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
-  sysSpec.add_NewPage_after(1, 99, info);  // takes ID 6 though the ancestor is unknown
-  EXPECT_EQ(info.get_Info(), R::PAGE_INSERT_ANCESTOR_UNKNOWN);
-  sysSpec.add_NewPage_after(77, 2, info);  // takes ID 7 though the diagram is unknown
-  EXPECT_EQ(info.get_Info(), R::GET_LOCATION_UNKNOWN);
-  sysSpec.add_NewPage_after(1, 2, info);
-  EXPECT_EQ(info.get_Info(), R::PAGE_INSERT_OK);
+  EXPECT_EQ(STATUS(sysSpec.append_NewPage(t, info)), R::GET_LOCATION_NO_DIAGRAM);
+  // takes ID 6 though the ancestor is unknown, ID 7 though the diagram is unknown
+  EXPECT_EQ(STATUS(sysSpec.add_NewPage_after(1, 99, info)), R::PAGE_INSERT_ANCESTOR_UNKNOWN);
+  EXPECT_EQ(STATUS(sysSpec.add_NewPage_after(77, 2, info)), R::GET_LOCATION_UNKNOWN);
+  EXPECT_EQ(STATUS(sysSpec.add_NewPage_after(1, 2, info)), R::PAGE_INSERT_OK);
   ClsPageManager::e_PageIndex idx;
   EXPECT_EQ(sysSpec.get_NextPageID(1, 2, idx, info), 8);
   EXPECT_EQ(sysSpec.get_PreviousPageID(1, 8, idx, info), 2);
   EXPECT_EQ(sysSpec.get_LastPageID(1, info), 8);
-  sysSpec.get_NextPageID(t, 2, idx, info);
-  EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
+  EXPECT_EQ(STATUS(sysSpec.get_NextPageID(t, 2, idx, info)), R::GET_LOCATION_NO_DIAGRAM);
 
   int w = 0, h = 0;
-  sysSpec.modify_PageWidth(1, 8, 1000, info);
-  EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
-  sysSpec.modify_PageHeight(1, 8, 100, info);
-  EXPECT_EQ(info.get_Info(), R::MODIFY_INVALID_PAGE_VALUE);
-  sysSpec.modify_PageHeight(1, 9, 100, info);
-  EXPECT_EQ(info.get_Info(), R::PAGE_MODIFY_PAGE_UNKNOWN);
-  sysSpec.modify_PageFramePaS(1, 8, 10, 10, 900, 500, info);
-  EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
+  EXPECT_EQ(STATUS(sysSpec.modify_PageWidth(1, 8, 1000, info)), R::MODIFY_OK);
+  EXPECT_EQ(STATUS(sysSpec.modify_PageHeight(1, 8, 100, info)), R::MODIFY_INVALID_PAGE_VALUE);
+  EXPECT_EQ(STATUS(sysSpec.modify_PageHeight(1, 9, 100, info)), R::PAGE_MODIFY_PAGE_UNKNOWN);
+  EXPECT_EQ(STATUS(sysSpec.modify_PageFramePaS(1, 8, 10, 10, 900, 500, info)), R::MODIFY_OK);
   sysSpec.get_PageSize(1, 8, w, h, info);
   EXPECT_EQ(w, 1000);
   EXPECT_EQ(h, 600);
-  sysSpec.modify_PageWidth(t, 8, 1000, info);
-  EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
-  sysSpec.delete_Page(t, 8, info);
-  EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
-  sysSpec.delete_Page(1, 8, info);
-  EXPECT_EQ(info.get_Info(), R::PAGE_DELETE_OK);
+  EXPECT_EQ(STATUS(sysSpec.modify_PageWidth(t, 8, 1000, info)), R::GET_LOCATION_NO_DIAGRAM);
+  EXPECT_EQ(STATUS(sysSpec.delete_Page(t, 8, info)), R::GET_LOCATION_NO_DIAGRAM);
+  EXPECT_EQ(STATUS(sysSpec.delete_Page(1, 8, info)), R::PAGE_DELETE_OK);
   EXPECT_EQ(sysSpec.get_LastPageID(1, info), 2);
   EXPECT_NE(sysSpec.get_RecSymbol(t, info), nullptr);  // lives on page 2
 }
