@@ -9,41 +9,41 @@ using namespace model_test;
 
 namespace {
 // A system model with a process diagram of two pages.
-struct ProcessFixture : testing::Test {
-  SysSpec sysSpec;
-  ClsMoAccessInfo info;
+struct ProcessFixture : ModelTest {
   int pro = 0, page1 = 0, page2 = 0;
   void SetUp() override {
     pro = add_symbol(sysSpec, EnumSym::PRO_INST_REF_SYM, 1, 2, "P") + 1;
     page1 = pro + 1;
     page2 = add_page(sysSpec, pro);
   }
-  std::list<int> ids_of_syms(const std::list<const ClsStateMachineSymbol*>& l) {
-    std::list<int> ids;
-    for (auto* s : l) ids.push_back(s->get_Model_ID());
-    return ids;
+  // The flow lines into / out of a symbol (the output list is cleared first).
+  std::list<int> incoming(int sym) {
+    std::list<const ClsFlowLine*> lines{nullptr};
+    sysSpec.get_InComingFlowLinesFromStateMaSym(sym, lines, info);
+    return ids_of(lines);
   }
-  std::list<int> ids_of_lines(const std::list<const ClsFlowLine*>& l) {
-    std::list<int> ids;
-    for (auto* s : l) ids.push_back(s->get_Model_ID());
-    return ids;
+  std::list<int> outgoing(int sym) {
+    std::list<const ClsFlowLine*> lines{nullptr};
+    sysSpec.get_OutgoingFlowLinesFromStateMaSym(sym, lines, info);
+    return ids_of(lines);
   }
 };
+const auto BAD_SM = static_cast<SM::e_StateMachineSymbolType>(13);
 }  // namespace
 
 TEST_F(ProcessFixture, InsertGetModifyDeleteStateMachineSymbols) {
   int id = -1;
   std::string err = stderr_of([&] {
-    sysSpec.insert_StateMachineSymbol(SM::NONE, pro, page1, 0, 0, 1, 1, "", info, id);
+    EXPECT_EQ(STATUS(sysSpec.insert_StateMachineSymbol(SM::NONE, pro, page1, 0, 0, 1, 1, "", info, id)),
+              R::INSERT_UNCONSIDERED_STATEMACHINESYM);
   });
-  EXPECT_EQ(info.get_Info(), R::INSERT_UNCONSIDERED_STATEMACHINESYM);
   EXPECT_EQ(err,
             "error in: const Vemra::ClsStateMachineSymbol * Vemra::Diagram::insert_StateMachineSymbol\n"
             "unconsidered Process Symbol Type !!!\n");
-  sysSpec.insert_StateMachineSymbol(static_cast<SM::e_StateMachineSymbolType>(13), pro, page1, 0, 0, 1, 1, "", info, id);
-  EXPECT_EQ(info.get_Info(), R::INSERT_UNCONSIDERED_STATEMACHINESYM);
-  sysSpec.insert_StateMachineSymbol(SM::TASK, pro, 1234, 0, 0, 1, 1, "", info, id);
-  EXPECT_EQ(info.get_Info(), R::INSERT_PAGE_UNKNOWN);
+  EXPECT_EQ(STATUS(sysSpec.insert_StateMachineSymbol(BAD_SM, pro, page1, 0, 0, 1, 1, "", info, id)),
+            R::INSERT_UNCONSIDERED_STATEMACHINESYM);
+  EXPECT_EQ(STATUS(sysSpec.insert_StateMachineSymbol(SM::TASK, pro, 1234, 0, 0, 1, 1, "", info, id)),
+            R::INSERT_PAGE_UNKNOWN);
   EXPECT_EQ(id, -1);
   std::list<const ClsStateMachineSymbol*> all;
   sysSpec.get_StateMachineSymsFromDiagram(SM::TASK, pro, all, info);
@@ -56,8 +56,7 @@ TEST_F(ProcessFixture, InsertGetModifyDeleteStateMachineSymbols) {
   EXPECT_EQ(sym->get_SymbolType(), SM::STATE);
   EXPECT_EQ(sym->get_content(), "idle");
   EXPECT_EQ(sym->get_PaS_as_String(), "1 2 3 4");
-  sysSpec.modify_StateMachineSymPaS(s, 5, 6, 7, 8, info);
-  EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
+  EXPECT_EQ(STATUS(sysSpec.modify_StateMachineSymPaS(s, 5, 6, 7, 8, info)), R::MODIFY_OK);
   sysSpec.modify_StateMachineSymContent(s, "busy", info);
   EXPECT_EQ(sym->get_PaS_as_String(), "5 6 7 8");
   EXPECT_EQ(sym->get_content(), "busy");
@@ -70,8 +69,7 @@ TEST_F(ProcessFixture, InsertGetModifyDeleteStateMachineSymbols) {
   EXPECT_EQ(info.get_Info(), R::GET_OK);
 
   int t = add_symbol(sysSpec, EnumSym::TEXT_SYM, pro, page1);
-  sysSpec.modify_StateMachineSymContent(t, "x", info);
-  EXPECT_EQ(info.get_Info(), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
+  EXPECT_EQ(STATUS(sysSpec.modify_StateMachineSymContent(t, "x", info)), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
   err = stderr_of([&] { EXPECT_EQ(sysSpec.get_StateMachineSymbol(t, info), nullptr); });
   EXPECT_EQ(info.get_Info(), R::GET_STATEMACHINESYM_NOT_IN_LOCATION);
   EXPECT_EQ(err,
@@ -80,14 +78,10 @@ TEST_F(ProcessFixture, InsertGetModifyDeleteStateMachineSymbols) {
 
   int to = add_sm(sysSpec, SM::STOP, pro, page1);
   int line = add_flow(sysSpec, pro, page1, s, to);
-  sysSpec.delete_StateMachineSymbol(to, info);
-  EXPECT_EQ(info.get_Info(), R::DELETE_OK);
-  sysSpec.get_StateMachineSymbol(to, info);
-  EXPECT_EQ(info.get_Info(), R::GET_ELEMENT_UNKNOWN);
-  sysSpec.delete_StateMachineSymbol(to, info);
-  EXPECT_EQ(info.get_Info(), R::DELETE_ELEMENT_UNKNOWN);
-  sysSpec.delete_StateMachineSymbol(line, info);
-  EXPECT_EQ(info.get_Info(), R::DELETE_ELEMENT_NOT_IN_LOCATION);
+  EXPECT_EQ(STATUS(sysSpec.delete_StateMachineSymbol(to, info)), R::DELETE_OK);
+  EXPECT_EQ(STATUS(sysSpec.get_StateMachineSymbol(to, info)), R::GET_ELEMENT_UNKNOWN);
+  EXPECT_EQ(STATUS(sysSpec.delete_StateMachineSymbol(to, info)), R::DELETE_ELEMENT_UNKNOWN);
+  EXPECT_EQ(STATUS(sysSpec.delete_StateMachineSymbol(line, info)), R::DELETE_ELEMENT_NOT_IN_LOCATION);
   const ClsFlowLine* kept = sysSpec.get_Diagram(pro, info)->get_FlowLine(line, info);
   ASSERT_NE(kept, nullptr);  // the flow line keeps naming the deleted symbol
   EXPECT_EQ(kept->get_DestID_as_Int(), to);
@@ -99,26 +93,23 @@ TEST_F(ProcessFixture, ListsKeepPageAndInsertionOrder) {
   int d2 = add_sm(sysSpec, SM::DECISION, pro, page1);
   int d3 = add_sm(sysSpec, SM::DECISION, pro, page1);
   std::list<const ClsStateMachineSymbol*> syms;
-  sysSpec.get_StateMachineSyms(SM::DECISION, pro, page1, syms, info);
-  EXPECT_EQ(info.get_Info(), R::GET_OK);
-  EXPECT_EQ(ids_of_syms(syms), (std::list<int>{d2, d3}));
-  sysSpec.get_StateMachineSyms(static_cast<SM::e_StateMachineSymbolType>(99), pro, page1, syms, info);
-  EXPECT_EQ(info.get_Info(), R::GET_OK);  // matches nothing, appends nothing
+  EXPECT_EQ(STATUS(sysSpec.get_StateMachineSyms(SM::DECISION, pro, page1, syms, info)), R::GET_OK);
+  EXPECT_EQ(ids_of(syms), (std::list<int>{d2, d3}));
+  // an unknown kind matches nothing and appends nothing
+  EXPECT_EQ(STATUS(sysSpec.get_StateMachineSyms(BAD_SM, pro, page1, syms, info)), R::GET_OK);
   EXPECT_EQ(syms.size(), 2u);
-  sysSpec.get_StateMachineSyms(SM::DECISION, pro, 4711, syms, info);
-  EXPECT_EQ(info.get_Info(), R::GET_PAGE_UNKNOWN);
+  EXPECT_EQ(STATUS(sysSpec.get_StateMachineSyms(SM::DECISION, pro, 4711, syms, info)), R::GET_PAGE_UNKNOWN);
 
   syms = {nullptr};
   sysSpec.get_Diagram(pro, info)->get_StateMachineSyms(page1, syms, info);
   syms.pop_front();
-  EXPECT_EQ(ids_of_syms(syms), (std::list<int>{task, d2, d3}));
+  EXPECT_EQ(ids_of(syms), (std::list<int>{task, d2, d3}));
 
   // whole diagram: by page, then insertion order; the output is cleared first
-  sysSpec.get_StateMachineSymsFromDiagram(SM::DECISION, pro, syms, info);
-  EXPECT_EQ(info.get_Info(), R::GET_OK);
-  EXPECT_EQ(ids_of_syms(syms), (std::list<int>{d2, d3, d1}));
-  sysSpec.get_StateMachineSymsFromDiagram(SM::DECISION, task, syms, info);
-  EXPECT_EQ(info.get_Info(), R::GET_LOCATION_NO_DIAGRAM);
+  EXPECT_EQ(STATUS(sysSpec.get_StateMachineSymsFromDiagram(SM::DECISION, pro, syms, info)), R::GET_OK);
+  EXPECT_EQ(ids_of(syms), (std::list<int>{d2, d3, d1}));
+  EXPECT_EQ(STATUS(sysSpec.get_StateMachineSymsFromDiagram(SM::DECISION, task, syms, info)),
+            R::GET_LOCATION_NO_DIAGRAM);
   EXPECT_TRUE(syms.empty());
 }
 
@@ -128,16 +119,13 @@ TEST_F(ProcessFixture, FlowLinesInsertModifyDelete) {
   int t = add_symbol(sysSpec, EnumSym::TEXT_SYM, pro, page1);
   int id = -1;
   std::list<int> coords{1, 2, 3};
-  sysSpec.insert_FlowLine(pro, page1, coords, t, b, info, id);
-  EXPECT_EQ(info.get_Info(), R::INSERT_FLOWLINE_SOURCE_UNKNOWN);
-  sysSpec.insert_FlowLine(pro, page1, coords, a, 999, info, id);
-  EXPECT_EQ(info.get_Info(), R::INSERT_FLOWLINE_DEST_UNKNOWN);
-  sysSpec.insert_DecisionFlowLine(pro, page1, coords, 999, b, "y", ClsRecPaS(0, 0, 0, 0), info, id);
-  EXPECT_EQ(info.get_Info(), R::INSERT_FLOWLINE_SOURCE_UNKNOWN);
-  sysSpec.insert_FlowLine(a, page1, coords, a, b, info, id);
-  EXPECT_EQ(info.get_Info(), R::INSERT_LOCATION_NO_DIAGRAM);
-  sysSpec.insert_FlowLine(pro, 4711, coords, a, b, info, id);  // ends checked first, then one ID taken
-  EXPECT_EQ(info.get_Info(), R::INSERT_PAGE_UNKNOWN);
+  EXPECT_EQ(STATUS(sysSpec.insert_FlowLine(pro, page1, coords, t, b, info, id)), R::INSERT_FLOWLINE_SOURCE_UNKNOWN);
+  EXPECT_EQ(STATUS(sysSpec.insert_FlowLine(pro, page1, coords, a, 999, info, id)), R::INSERT_FLOWLINE_DEST_UNKNOWN);
+  EXPECT_EQ(STATUS(sysSpec.insert_DecisionFlowLine(pro, page1, coords, 999, b, "y", ClsRecPaS(0, 0, 0, 0), info, id)),
+            R::INSERT_FLOWLINE_SOURCE_UNKNOWN);
+  EXPECT_EQ(STATUS(sysSpec.insert_FlowLine(a, page1, coords, a, b, info, id)), R::INSERT_LOCATION_NO_DIAGRAM);
+  // ends checked first, then one ID taken
+  EXPECT_EQ(STATUS(sysSpec.insert_FlowLine(pro, 4711, coords, a, b, info, id)), R::INSERT_PAGE_UNKNOWN);
   EXPECT_EQ(id, -1);
   std::list<const ClsFlowLine*> lines;
   sysSpec.get_FlowLines(pro, page1, lines, info);
@@ -148,7 +136,7 @@ TEST_F(ProcessFixture, FlowLinesInsertModifyDelete) {
   int d1 = add_decision_flow(sysSpec, pro, page1, a, a, "no");  // a loop
   int n2 = add_flow(sysSpec, pro, page1, a, b);                  // the same two symbols again
   sysSpec.get_FlowLines(pro, page1, lines, info);
-  EXPECT_EQ(ids_of_lines(lines), (std::list<int>{n1, d1, n2}));
+  EXPECT_EQ(ids_of(lines), (std::list<int>{n1, d1, n2}));
 
   const Diagram* dia = sysSpec.get_Diagram(pro, info);
   const ClsFlowLine* normal = dia->get_FlowLine(n1, info);
@@ -160,32 +148,23 @@ TEST_F(ProcessFixture, FlowLinesInsertModifyDelete) {
   EXPECT_EQ(normal->get_SourceID_as_String(), std::to_string(a));
   EXPECT_EQ(normal->get_DestID_as_String(), std::to_string(b));
 
-  sysSpec.modify_DecisionFlowLineContent(n1, "x", info);
-  EXPECT_EQ(info.get_Info(), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
-  sysSpec.modify_DecisionFlowLinePaS(n1, 1, 1, 1, 1, info);
-  EXPECT_EQ(info.get_Info(), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
-  sysSpec.modify_DecisionFlowLineContent(d1, "maybe", info);
-  EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
+  EXPECT_EQ(STATUS(sysSpec.modify_DecisionFlowLineContent(n1, "x", info)), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
+  EXPECT_EQ(STATUS(sysSpec.modify_DecisionFlowLinePaS(n1, 1, 1, 1, 1, info)), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
+  EXPECT_EQ(STATUS(sysSpec.modify_DecisionFlowLineContent(d1, "maybe", info)), R::MODIFY_OK);
   sysSpec.modify_DecisionFlowLinePaS(d1, 9, 8, 7, 6, info);
   EXPECT_EQ(decision->get_Content(), "maybe");
   EXPECT_EQ(decision->get_PaS().get_PaS_as_String(), "9 8 7 6");
   std::list<int> many{-1, 0, 7, 7, 7};
-  sysSpec.modify_FlowLineCoords(d1, many, info);
-  EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
+  EXPECT_EQ(STATUS(sysSpec.modify_FlowLineCoords(d1, many, info)), R::MODIFY_OK);
   std::list<int> back{42};
   decision->get_Coords_as_IntList(back);
   EXPECT_EQ(back, many);
-  sysSpec.modify_FlowLineCoords(a, many, info);
-  EXPECT_EQ(info.get_Info(), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
+  EXPECT_EQ(STATUS(sysSpec.modify_FlowLineCoords(a, many, info)), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
 
-  sysSpec.delete_FlowLine(d1, info);
-  EXPECT_EQ(info.get_Info(), R::DELETE_OK);
-  dia->get_FlowLine(d1, info);
-  EXPECT_EQ(info.get_Info(), R::GET_FLOWLINE_NOT_IN_LOCATION);
-  sysSpec.delete_FlowLine(b, info);
-  EXPECT_EQ(info.get_Info(), R::DELETE_ELEMENT_NOT_IN_LOCATION);
-  sysSpec.get_FlowLines(pro, 4711, lines, info);
-  EXPECT_EQ(info.get_Info(), R::GET_PAGE_UNKNOWN);
+  EXPECT_EQ(STATUS(sysSpec.delete_FlowLine(d1, info)), R::DELETE_OK);
+  EXPECT_EQ(STATUS(dia->get_FlowLine(d1, info)), R::GET_FLOWLINE_NOT_IN_LOCATION);
+  EXPECT_EQ(STATUS(sysSpec.delete_FlowLine(b, info)), R::DELETE_ELEMENT_NOT_IN_LOCATION);
+  EXPECT_EQ(STATUS(sysSpec.get_FlowLines(pro, 4711, lines, info)), R::GET_PAGE_UNKNOWN);
 }
 
 TEST_F(ProcessFixture, IncomingOutgoingAndStartingSymbols) {
@@ -199,39 +178,31 @@ TEST_F(ProcessFixture, IncomingOutgoingAndStartingSymbols) {
   int l4 = add_flow(sysSpec, pro, page1, start, far);  // drawn on page 1, far lies on page 2
   int l5 = add_flow(sysSpec, pro, page1, state, state);
 
-  std::list<const ClsFlowLine*> lines{nullptr};
-  sysSpec.get_InComingFlowLinesFromStateMaSym(state, lines, info);
+  EXPECT_EQ(incoming(state), (std::list<int>{l1, l3, l5}));
   EXPECT_EQ(info.get_Info(), R::GET_OK);
-  EXPECT_EQ(ids_of_lines(lines), (std::list<int>{l1, l3, l5}));
-  sysSpec.get_OutgoingFlowLinesFromStateMaSym(state, lines, info);
-  EXPECT_EQ(ids_of_lines(lines), (std::list<int>{l2, l5}));
-  sysSpec.get_OutgoingFlowLinesFromStateMaSym(start, lines, info);
-  EXPECT_EQ(ids_of_lines(lines), (std::list<int>{l1, l4}));
-  sysSpec.get_InComingFlowLinesFromStateMaSym(far, lines, info);
+  EXPECT_EQ(outgoing(state), (std::list<int>{l2, l5}));
+  EXPECT_EQ(outgoing(start), (std::list<int>{l1, l4}));
+  EXPECT_EQ(incoming(far), std::list<int>{});
   EXPECT_EQ(info.get_Info(), R::GET_OK);
-  EXPECT_TRUE(lines.empty());
 
-  sysSpec.get_InComingFlowLinesFromStateMaSym(l1, lines, info);
+  EXPECT_EQ(incoming(l1), std::list<int>{});
   EXPECT_EQ(info.get_Info(), R::GET_STATEMACHINESYM_NOT_IN_LOCATION);
-  sysSpec.get_OutgoingFlowLinesFromStateMaSym(pro, lines, info);
+  EXPECT_EQ(outgoing(pro), std::list<int>{});
   EXPECT_EQ(info.get_Info(), R::GET_ELEMENT_WRONG_TYPE);
-  sysSpec.get_OutgoingFlowLinesFromStateMaSym(9999, lines, info);
+  EXPECT_EQ(outgoing(9999), std::list<int>{});
   EXPECT_EQ(info.get_Info(), R::GET_ELEMENT_UNKNOWN);
-  EXPECT_TRUE(lines.empty());
 
   std::list<const ClsStateMachineSymbol*> syms{nullptr};
-  sysSpec.get_StartingStateMachineSymsFromDiagram(SM::STATE, pro, syms, info);
-  EXPECT_EQ(info.get_Info(), R::GET_OK);
-  EXPECT_EQ(ids_of_syms(syms), (std::list<int>{far}));  // its only incoming line lies on another page than itself
+  EXPECT_EQ(STATUS(sysSpec.get_StartingStateMachineSymsFromDiagram(SM::STATE, pro, syms, info)), R::GET_OK);
+  EXPECT_EQ(ids_of(syms), (std::list<int>{far}));  // its only incoming line lies on another page than itself
   sysSpec.get_StartingStateMachineSymsFromDiagram(SM::START, pro, syms, info);
-  EXPECT_EQ(ids_of_syms(syms), (std::list<int>{start}));
-  sysSpec.get_StartingStateMachineSymsFromDiagram(SM::START, 12345, syms, info);
-  EXPECT_EQ(info.get_Info(), R::GET_LOCATION_UNKNOWN);
+  EXPECT_EQ(ids_of(syms), (std::list<int>{start}));
+  EXPECT_EQ(STATUS(sysSpec.get_StartingStateMachineSymsFromDiagram(SM::START, 12345, syms, info)),
+            R::GET_LOCATION_UNKNOWN);
   EXPECT_TRUE(syms.empty());
 
   sysSpec.delete_FlowLine(l1, info);
-  sysSpec.get_InComingFlowLinesFromStateMaSym(state, lines, info);
-  EXPECT_EQ(ids_of_lines(lines), (std::list<int>{l3, l5}));
+  EXPECT_EQ(incoming(state), (std::list<int>{l3, l5}));
 }
 
 // Many symbols on a page joined in a ring and across it; after the lines
@@ -261,10 +232,7 @@ TEST_F(ProcessFixture, InOutListsSurviveManyDeletions) {
       if (to[l] == s) want_in.push_back(lines[l]);
       if (from[l] == s) want_out.push_back(lines[l]);
     }
-    std::list<const ClsFlowLine*> got;
-    sysSpec.get_InComingFlowLinesFromStateMaSym(syms[s], got, info);
-    ASSERT_EQ(ids_of_lines(got), want_in) << s;
-    sysSpec.get_OutgoingFlowLinesFromStateMaSym(syms[s], got, info);
-    ASSERT_EQ(ids_of_lines(got), want_out) << s;
+    ASSERT_EQ(incoming(syms[s]), want_in) << s;
+    ASSERT_EQ(outgoing(syms[s]), want_out) << s;
   }
 }
