@@ -15,7 +15,9 @@ ClsChannel make_channel(bool src_env, int src, bool dst_env, int dst) {
 }
 }  // namespace
 
-TEST(ModelChannel, EndsComponentsAndTexts) {
+using ModelChannel = ModelTest;
+
+TEST_F(ModelChannel, EndsComponentsTextsAndDump) {
   ClsChannel c = make_channel(true, 42, false, 7);
   EXPECT_TRUE(c.Source_is_Env());
   EXPECT_EQ(c.get_SourceID_as_Int(), -100);
@@ -32,16 +34,14 @@ TEST(ModelChannel, EndsComponentsAndTexts) {
   EXPECT_EQ(c.get_ChanDestCon()->get_CompType(), ClsChanComp::DEST_CON);
 
   c.modify_Comp_Name("N2", ClsRecPaS(9, 9, 9, 9));
-  EXPECT_EQ(c.get_NameContent(), "N2");
-  EXPECT_EQ(c.get_NamePas(), (std::list<int>{9, 9, 9, 9}));
-  EXPECT_EQ(c.get_SourceSigListContent(), "SS");
-  EXPECT_EQ(c.get_SourceSigListPas(), (std::list<int>{2, 2, 2, 2}));
-  EXPECT_EQ(c.get_SourceConContent(), "SC");
-  EXPECT_EQ(c.get_SourceConPas(), (std::list<int>{3, 3, 3, 3}));
-  EXPECT_EQ(c.get_DestSigListContent(), "DS");
-  EXPECT_EQ(c.get_DestSigListPas(), (std::list<int>{4, 4, 4, 4}));
-  EXPECT_EQ(c.get_DestConContent(), "DC");
-  EXPECT_EQ(c.get_DestConPas(), (std::list<int>{5, 5, 5, 5}));
+  // each component: text and box, in the order name, source sig, source con, dest sig, dest con
+  EXPECT_EQ(c.get_NameContent() + c.get_SourceSigListContent() + c.get_SourceConContent() +
+                c.get_DestSigListContent() + c.get_DestConContent(),
+            "N2SSSCDSDC");
+  const std::list<int> boxes[] = {c.get_NamePas(), c.get_SourceSigListPas(), c.get_SourceConPas(),
+                                  c.get_DestSigListPas(), c.get_DestConPas()};
+  const int sides[] = {9, 2, 3, 4, 5};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(boxes[i], std::list<int>(4, sides[i])) << i;
 
   std::list<int> coords{7};
   c.get_Coords_as_IntList(coords);
@@ -50,52 +50,50 @@ TEST(ModelChannel, EndsComponentsAndTexts) {
   c.get_Coords_as_IntList(coords);
   EXPECT_TRUE(coords.empty());
 
-  c.modify_Chan_DirectionType(ClsChannel::FROM_DESTINATION);
-  EXPECT_EQ(c.get_DirectionType_as_String(), "from_destination");
-  c.modify_Chan_DirectionType(ClsChannel::FROM_SOURCE);
-  EXPECT_EQ(c.get_DirectionType_as_String(), "from_source");
-  c.modify_Chan_DirectionType(static_cast<ClsChannel::e_DirectionType>(5));
-  EXPECT_EQ(c.get_DirectionType_as_String(), "none");
+  const std::pair<ClsChannel::e_DirectionType, const char*> directions[] = {
+      {ClsChannel::FROM_DESTINATION, "from_destination"},
+      {ClsChannel::FROM_SOURCE, "from_source"},
+      {static_cast<ClsChannel::e_DirectionType>(5), "none"}};
+  for (const auto& d : directions) {
+    c.modify_Chan_DirectionType(d.first);
+    EXPECT_EQ(c.get_DirectionType_as_String(), d.second);
+  }
   c.modify_Chan_DelayType(ClsChannel::NO_DELAY);
   EXPECT_EQ(c.get_DelayType_as_String(), "no_delay");
   c.modify_Chan_DelayType(static_cast<ClsChannel::e_DelayType>(-1));
   EXPECT_EQ(c.get_DelayType_as_String(), "none");
-}
 
-TEST(ModelChannel, PrintWritesTheDumpLines) {
-  ClsChannel c = make_channel(false, 3, true, 0);
-  std::string err = stderr_of([&] { c.print(); });
-  EXPECT_EQ(err,
+  ClsChannel d = make_channel(false, 3, true, 0);
+  EXPECT_EQ(stderr_of([&] { d.print(); }),
             "PRINTING CHANNEL\nSource: 3\nDest: -100\nCoords: 1 2 3 \n"
             "ChanNamePaS: 1 1 1 1\nChanSourceSigListPaS: 2 2 2 2\nChanSourceConPaS: 3 3 3 3\n"
             "ChanDestConPaS: 5 5 5 5\nChanDestSigListPaS: 4 4 4 4\nEND PRINTING CHANNEL\n");
 }
 
-TEST(ModelChannel, InsertionChecksTheEndsBeforeTakingAnID) {
-  SysSpec sysSpec;
-  ClsMoAccessInfo info;
+TEST_F(ModelChannel, InsertionChecksTheEndsBeforeTakingAnID) {
   int id = -5;
   int t = add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2);
   int pro = add_symbol(sysSpec, EnumSym::PRO_INST_REF_SYM, 1, 2, "P") + 1;
   int other = add_symbol(sysSpec, EnumSym::TEXT_SYM, pro, pro + 1);  // a symbol of another diagram
   int sm = add_sm(sysSpec, SM::START, pro, pro + 1);
 
-  EXPECT_EQ(try_channel(sysSpec, 1, 2, false, sm, true, 0, id), R::INSERT_CHAN_SOURCE_UNKNOWN);
-  EXPECT_EQ(try_channel(sysSpec, 1, 2, false, 999, true, 0, id), R::INSERT_CHAN_SOURCE_UNKNOWN);
-  EXPECT_EQ(try_channel(sysSpec, 1, 2, true, 999, false, 999, id), R::INSERT_CHAN_DEST_UNKNOWN);
-  EXPECT_EQ(try_channel(sysSpec, 1, 2, false, other, false, t, id), R::INSERT_CHAN_SOURCE_UNKNOWN);
-  EXPECT_EQ(try_channel(sysSpec, t, 2, false, t, false, t, id), R::INSERT_LOCATION_NO_DIAGRAM);
-  EXPECT_EQ(try_channel(sysSpec, 77, 2, false, t, false, t, id), R::INSERT_LOCATION_UNKNOWN);
-  EXPECT_EQ(id, -5);
-  EXPECT_EQ(try_channel(sysSpec, 1, 99, false, t, false, t, id), R::INSERT_PAGE_UNKNOWN);  // takes an ID
-  EXPECT_EQ(id, -5);
-
+  struct Row { int dia, page; bool src_env; int src; bool dst_env; int dst; R::e_ResultType want; };
+  const Row rows[] = {
+      {1, 2, false, sm, true, 0, R::INSERT_CHAN_SOURCE_UNKNOWN},  // a state-machine symbol is no end
+      {1, 2, false, 999, true, 0, R::INSERT_CHAN_SOURCE_UNKNOWN},
+      {1, 2, true, 999, false, 999, R::INSERT_CHAN_DEST_UNKNOWN},
+      {1, 2, false, other, false, t, R::INSERT_CHAN_SOURCE_UNKNOWN},
+      {t, 2, false, t, false, t, R::INSERT_LOCATION_NO_DIAGRAM},
+      {77, 2, false, t, false, t, R::INSERT_LOCATION_UNKNOWN},
+      {1, 99, false, t, false, t, R::INSERT_PAGE_UNKNOWN},  // the only one that takes an ID
+  };
+  for (const Row& r : rows) {
+    EXPECT_EQ(try_channel(sysSpec, r.dia, r.page, r.src_env, r.src, r.dst_env, r.dst, id), r.want) << r.want;
+    EXPECT_EQ(id, -5);
+  }
   EXPECT_EQ(try_channel(sysSpec, 1, 2, true, 999, false, t, id), R::INSERT_OK);
   EXPECT_EQ(id, sm + 2);
-  const ClsChannel* c = nullptr;
-  std::list<const ClsChannel*> chans;
-  sysSpec.get_Channels(1, 2, chans, info);
-  c = chans.back();
+  const ClsChannel* c = channels(sysSpec, 1, 2).back();
   EXPECT_EQ(c->get_SourceID_as_Int(), -100);
   EXPECT_EQ(c->get_DestID_as_Int(), t);
   EXPECT_EQ(c->get_DirectionType(), ClsChannel::BOTH);
@@ -106,28 +104,22 @@ TEST(ModelChannel, InsertionChecksTheEndsBeforeTakingAnID) {
   ClsRecPaS box(0, 0, 1, 1);
   std::list<int> coords{1, 2};
   sysSpec.insert_Channel(1, p2, ClsChannel::DELAY, ClsChannel::FROM_SOURCE, ClsChanName("a", box),
-                      ClsChanSourceSigList("", box), ClsChanSourceCon("", box), ClsChanDestSigList("", box),
-                      ClsChanDestCon("", box), coords, false, t, false, t, info, id);
+                         ClsChanSourceSigList("", box), ClsChanSourceCon("", box), ClsChanDestSigList("", box),
+                         ClsChanDestCon("", box), coords, false, t, false, t, info, id);
   EXPECT_EQ(info.get_Info(), R::INSERT_OK);
-  chans.clear();
-  sysSpec.get_Channels(1, p2, chans, info);
-  ASSERT_EQ(chans.size(), 1u);
+  auto chans = channels(sysSpec, 1, p2);
+  EXPECT_EQ(ids_of(chans), std::list<int>{id});
   EXPECT_EQ(chans.front()->get_DirectionType(), ClsChannel::FROM_SOURCE);
-  EXPECT_EQ(chans.front()->get_Model_ID(), id);
 }
 
-TEST(ModelChannel, ModificationsThroughTheSystemModel) {
-  SysSpec sysSpec;
-  ClsMoAccessInfo info;
+TEST_F(ModelChannel, ModifyLookUpAndDelete) {
   int t = add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2);
-  int c = add_channel(sysSpec, 1, 2, t, -1);
-  std::list<const ClsChannel*> chans;
-  sysSpec.get_Channels(1, 2, chans, info);
-  const ClsChannel* chan = chans.front();
+  int c = add_channel(sysSpec, 1, 2, t, t);
+  int c2 = add_channel(sysSpec, 1, 2, -1, t);
+  const ClsChannel* chan = channels(sysSpec, 1, 2).front();
   ClsRecPaS box(4, 3, 2, 1);
 
-  sysSpec.modify_ChanCompName(c, "n", box, info);
-  EXPECT_EQ(info.get_Info(), R::MODIFY_OK);
+  EXPECT_EQ(STATUS(sysSpec.modify_ChanCompName(c, "n", box, info)), R::MODIFY_OK);
   sysSpec.modify_ChanSourceSig(c, "ss", box, info);
   sysSpec.modify_ChanSourceCon(c, "sc", box, info);
   sysSpec.modify_ChanDestSig(c, "ds", box, info);
@@ -144,44 +136,29 @@ TEST(ModelChannel, ModificationsThroughTheSystemModel) {
   EXPECT_EQ(chan->get_DirectionType(), ClsChannel::FROM_DESTINATION);
   EXPECT_EQ(chan->get_DelayType(), ClsChannel::DELAY);
 
-  sysSpec.modify_Chan_Coords(t, coords, info);  // a text symbol is no channel
-  EXPECT_EQ(info.get_Info(), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
-  sysSpec.modify_ChanCompName(t, "x", box, info);
-  EXPECT_EQ(info.get_Info(), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
-  sysSpec.modify_Chan_DelayType(1, ClsChannel::DELAY, info);
-  EXPECT_EQ(info.get_Info(), R::MODIFY_WRONG_ELEMENT_TYPE);
-  sysSpec.modify_Chan_DirectionType(c + 1, ClsChannel::BOTH, info);
-  EXPECT_EQ(info.get_Info(), R::MODIFY_ELEMENT_UNKNOWN);
+  // a text symbol is no channel
+  EXPECT_EQ(STATUS(sysSpec.modify_Chan_Coords(t, coords, info)), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
+  EXPECT_EQ(STATUS(sysSpec.modify_ChanCompName(t, "x", box, info)), R::MODIFY_ELEMENT_NOT_IN_LOCATION);
+  EXPECT_EQ(STATUS(sysSpec.modify_Chan_DelayType(1, ClsChannel::DELAY, info)), R::MODIFY_WRONG_ELEMENT_TYPE);
+  EXPECT_EQ(STATUS(sysSpec.modify_Chan_DirectionType(c2 + 1, ClsChannel::BOTH, info)), R::MODIFY_ELEMENT_UNKNOWN);
+  EXPECT_EQ(STATUS(sysSpec.get_EnclosingDiagramID(c, info)), R::GET_ELEMENT_WRONG_TYPE);
 
-  sysSpec.get_EnclosingDiagramID(c, info);
-  EXPECT_EQ(info.get_Info(), R::GET_ELEMENT_WRONG_TYPE);
-  sysSpec.delete_StateMachineSymbol(c, info);  // wrong family: refused by the diagram
-  EXPECT_EQ(info.get_Info(), R::DELETE_ELEMENT_NOT_IN_LOCATION);
-  sysSpec.delete_Channel(c, info);
-  EXPECT_EQ(info.get_Info(), R::DELETE_OK);
-  sysSpec.delete_Channel(c, info);
-  EXPECT_EQ(info.get_Info(), R::DELETE_ELEMENT_UNKNOWN);
-  chans.clear();
-  sysSpec.get_Channels(1, 2, chans, info);
-  EXPECT_EQ(info.get_Info(), R::GET_OK);
-  EXPECT_TRUE(chans.empty());
-  sysSpec.get_Channels(1, 99, chans, info);
-  EXPECT_EQ(info.get_Info(), R::GET_PAGE_UNKNOWN);
-}
-
-TEST(ModelChannel, DiagramSideLookups) {
-  SysSpec sysSpec;
-  ClsMoAccessInfo info;
-  int t = add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2);
-  int c1 = add_channel(sysSpec, 1, 2, t, t);
-  int c2 = add_channel(sysSpec, 1, 2, -1, t);
+  // the diagram's own look-up and dump, in insertion order
   const Diagram* sys = sysSpec.get_Diagram(1, info);
   EXPECT_EQ(sys->get_Channel(c2, info)->get_Model_ID(), c2);
   EXPECT_EQ(info.get_Info(), R::GET_OK);
   EXPECT_EQ(sys->get_Channel(t, info), nullptr);
   EXPECT_EQ(info.get_Info(), R::GET_CHANNEL_NOT_IN_LOCATION);
   std::string err = stderr_of([&] { sys->printChannels(); });
-  EXPECT_EQ(err.find("Source: " + std::to_string(t)), err.find("Source: "));  // c1 first
+  EXPECT_EQ(err.find("Source: " + std::to_string(t)), err.find("Source: "));  // c first
   EXPECT_NE(err.find("Source: -100"), std::string::npos);
-  (void)c1;
+
+  // wrong family: refused by the diagram
+  EXPECT_EQ(STATUS(sysSpec.delete_StateMachineSymbol(c, info)), R::DELETE_ELEMENT_NOT_IN_LOCATION);
+  EXPECT_EQ(STATUS(sysSpec.delete_Channel(c, info)), R::DELETE_OK);
+  EXPECT_EQ(STATUS(sysSpec.delete_Channel(c, info)), R::DELETE_ELEMENT_UNKNOWN);
+  std::list<const ClsChannel*> chans;
+  EXPECT_EQ(STATUS(sysSpec.get_Channels(1, 2, chans, info)), R::GET_OK);
+  EXPECT_EQ(ids_of(chans), std::list<int>{c2});
+  EXPECT_EQ(STATUS(sysSpec.get_Channels(1, 99, chans, info)), R::GET_PAGE_UNKNOWN);
 }
