@@ -44,80 +44,66 @@ TEST(ModelEleMap, IDsCountUpAndAreNeverReused) {
   EXPECT_EQ(map.get_ID(), 2);
   EXPECT_EQ(map.get_ID(), 3);
   ClsMoAccessInfo info;
-  map.delete_MoEle(2, info);
-  EXPECT_EQ(info.get_Info(), R::DELETE_ELEMENT_NOT_IN_LOCATION);  // never registered
+  EXPECT_EQ(STATUS(map.delete_MoEle(2, info)), R::DELETE_ELEMENT_NOT_IN_LOCATION);  // never registered
   EXPECT_EQ(map.get_ID(), 4);
 }
 
 TEST_F(MapFixture, FindAcceptsTheBasicTypesOfEachAccess) {
   using M = ClsMoEleMap;
-  Diagram* got = nullptr;
-  EXPECT_EQ(find(1, M::ACCESS_INSERT, &got), R::INSERT_OK);
-  EXPECT_EQ(got, &dia);
-  EXPECT_EQ(find(3, M::ACCESS_INSERT), R::INSERT_LOCATION_NO_DIAGRAM);
-  EXPECT_EQ(find(99, M::ACCESS_INSERT), R::INSERT_LOCATION_UNKNOWN);
-
-  EXPECT_EQ(find(1, M::ACCESS_GET_DIAGRAM), R::GET_OK);
-  EXPECT_EQ(find(4, M::ACCESS_GET_DIAGRAM, &got), R::GET_LOCATION_NO_DIAGRAM);
-  EXPECT_EQ(got, nullptr);
-  EXPECT_EQ(find(2, M::ACCESS_GET_DIAGRAM), R::GET_LOCATION_UNKNOWN);  // a page is never registered
-
-  EXPECT_EQ(find(3, M::ACCESS_GET_ELEMENT, &got), R::GET_ELEMENT_OK);
-  EXPECT_EQ(got, &dia);
-  EXPECT_EQ(find(5, M::ACCESS_GET_ELEMENT), R::GET_ELEMENT_OK);
-  EXPECT_EQ(find(4, M::ACCESS_GET_ELEMENT, &got), R::GET_ELEMENT_WRONG_TYPE);  // channels are not elements here
-  EXPECT_EQ(got, nullptr);
-  EXPECT_EQ(find(1, M::ACCESS_GET_ELEMENT), R::GET_ELEMENT_WRONG_TYPE);
-  EXPECT_EQ(find(2, M::ACCESS_GET_ELEMENT), R::GET_ELEMENT_UNKNOWN);
-
-  EXPECT_EQ(find(4, M::ACCESS_DELETE, &got), R::DELETE_OK);
-  EXPECT_EQ(got, &dia);
-  EXPECT_EQ(find(1, M::ACCESS_DELETE), R::DELETE_WRONG_ELEMENT_TYPE);
-  EXPECT_EQ(find(-100, M::ACCESS_DELETE), R::DELETE_ELEMENT_UNKNOWN);
-
-  EXPECT_EQ(find(4, M::ACCESS_MODIFY, &got), R::MODIFY_OK);
-  EXPECT_EQ(got, &dia);
-  EXPECT_EQ(find(5, M::ACCESS_MODIFY), R::MODIFY_OK);
-  EXPECT_EQ(find(1, M::ACCESS_MODIFY), R::MODIFY_WRONG_ELEMENT_TYPE);
-  EXPECT_EQ(find(0, M::ACCESS_MODIFY), R::MODIFY_ELEMENT_UNKNOWN);
-
-  EXPECT_EQ(find(1, static_cast<M::EnumAccessType>(7), &got), R::UNKNOWN_ACCESS_TYPE);
-  EXPECT_EQ(got, nullptr);
+  // {ID, access, status, whether the enclosing diagram is handed out}
+  struct Row { int id; M::EnumAccessType access; R::e_ResultType want; bool found; };
+  const Row rows[] = {
+      {1, M::ACCESS_INSERT, R::INSERT_OK, true},
+      {3, M::ACCESS_INSERT, R::INSERT_LOCATION_NO_DIAGRAM, false},
+      {99, M::ACCESS_INSERT, R::INSERT_LOCATION_UNKNOWN, false},
+      {1, M::ACCESS_GET_DIAGRAM, R::GET_OK, true},
+      {4, M::ACCESS_GET_DIAGRAM, R::GET_LOCATION_NO_DIAGRAM, false},
+      {2, M::ACCESS_GET_DIAGRAM, R::GET_LOCATION_UNKNOWN, false},  // a page is never registered
+      {3, M::ACCESS_GET_ELEMENT, R::GET_ELEMENT_OK, true},
+      {5, M::ACCESS_GET_ELEMENT, R::GET_ELEMENT_OK, true},
+      {4, M::ACCESS_GET_ELEMENT, R::GET_ELEMENT_WRONG_TYPE, false},  // channels are not elements here
+      {1, M::ACCESS_GET_ELEMENT, R::GET_ELEMENT_WRONG_TYPE, false},
+      {2, M::ACCESS_GET_ELEMENT, R::GET_ELEMENT_UNKNOWN, false},
+      {4, M::ACCESS_DELETE, R::DELETE_OK, true},
+      {1, M::ACCESS_DELETE, R::DELETE_WRONG_ELEMENT_TYPE, false},
+      {-100, M::ACCESS_DELETE, R::DELETE_ELEMENT_UNKNOWN, false},
+      {4, M::ACCESS_MODIFY, R::MODIFY_OK, true},
+      {5, M::ACCESS_MODIFY, R::MODIFY_OK, true},
+      {1, M::ACCESS_MODIFY, R::MODIFY_WRONG_ELEMENT_TYPE, false},
+      {0, M::ACCESS_MODIFY, R::MODIFY_ELEMENT_UNKNOWN, false},
+      {1, static_cast<M::EnumAccessType>(7), R::UNKNOWN_ACCESS_TYPE, false},
+  };
+  for (const Row& r : rows) {
+    Diagram* got = nullptr;
+    EXPECT_EQ(find(r.id, r.access, &got), r.want) << r.id << " access " << r.access;
+    EXPECT_EQ(got, r.found ? &dia : nullptr) << r.id << " access " << r.access;
+  }
 }
 
-TEST_F(MapFixture, DeleteRemovesOnlyTheEntry) {
+TEST_F(MapFixture, DeleteAndOddRegistrations) {
   ClsMoAccessInfo info;
-  map.delete_MoEle(3, info);
-  EXPECT_EQ(info.get_Info(), R::DELETE_OK);
+  EXPECT_EQ(STATUS(map.delete_MoEle(3, info)), R::DELETE_OK);  // removes only the entry
   EXPECT_FALSE(map.ID_exists_in_Map(3));
-  map.delete_MoEle(3, info);
-  EXPECT_EQ(info.get_Info(), R::DELETE_ELEMENT_NOT_IN_LOCATION);
+  EXPECT_EQ(STATUS(map.delete_MoEle(3, info)), R::DELETE_ELEMENT_NOT_IN_LOCATION);
   EXPECT_TRUE(map.ID_exists_in_Map(4));
   EXPECT_EQ(map.get_ID(), 6);
-}
 
-TEST_F(MapFixture, RegisteringAnIDTwiceLogsAndTheSecondWins) {
+  // logged, and the second registration wins
+  const std::string exists = "error in: void Vemra::ClsMoEleMap::add_MoEle(...)\nObject-Model-ID exists !!!\n";
   ClsTextSym clash{4, 0, 0, 1, 1, "t", 2, 0, 0};  // same ID as the channel
-  std::string err = stderr_of([&] { map.add_MoEle(&clash, &dia); });
-  EXPECT_EQ(err, "error in: void Vemra::ClsMoEleMap::add_MoEle(...)\nObject-Model-ID exists !!!\n");
+  EXPECT_EQ(stderr_of([&] { map.add_MoEle(&clash, &dia); }), exists);
   EXPECT_EQ(find(4, ClsMoEleMap::ACCESS_GET_ELEMENT), R::GET_ELEMENT_OK);  // now a symbol
+  EXPECT_EQ(stderr_of([&] { map.add_MoEle(&dia, &dia); }), exists);
 
-  err = stderr_of([&] { map.add_MoEle(&dia, &dia); });
-  EXPECT_EQ(err, "error in: void Vemra::ClsMoEleMap::add_MoEle(...)\nObject-Model-ID exists !!!\n");
-}
-
-TEST(ModelEleMap, ParentMissingOrPageIsLoggedAndPagesStayOut) {
-  ClsMoEleMap map;
-  ClsSysDia dia{1, "ROOT", 2};
-  ClsTextSym text{3, 0, 0, 1, 1, "t", 2, 0, 0};
-  std::string err = stderr_of([&] { map.add_MoEle(&text, &dia); });
-  EXPECT_EQ(err, "error in: void Vemra::ClsMoEleMap::add_MoEle(...)\nParent not in Map !!!\n");
-  EXPECT_TRUE(map.ID_exists_in_Map(3));  // stored anyway
-
+  ClsSysDia stranger{50, "X", 51};
+  ClsTextSym orphan{7, 0, 0, 1, 1, "t", 2, 0, 0};
+  EXPECT_EQ(stderr_of([&] { map.add_MoEle(&orphan, &stranger); }),
+            "error in: void Vemra::ClsMoEleMap::add_MoEle(...)\nParent not in Map !!!\n");
+  EXPECT_TRUE(map.ID_exists_in_Map(7));  // stored anyway
   ClsPage page(2);
-  err = stderr_of([&] { map.add_MoEle(&page, &dia); });
-  EXPECT_EQ(err, "error in: void Vemra::ClsMoEleMap::add_MoEle(...)\nunconsidered type!!!\n");
-  EXPECT_FALSE(map.ID_exists_in_Map(2));
+  EXPECT_EQ(stderr_of([&] { map.add_MoEle(&page, &dia); }),
+            "error in: void Vemra::ClsMoEleMap::add_MoEle(...)\nunconsidered type!!!\n");
+  EXPECT_FALSE(map.ID_exists_in_Map(2));  // pages stay out
 }
 
 TEST(ModelEleMap, InfoConstructionAndAccessorsLogOddUses) {
@@ -138,19 +124,18 @@ TEST(ModelEleMap, InfoConstructionAndAccessorsLogOddUses) {
             "error in Vemra::Diagram * Vemra::ClsMoEleInfo::get_EnclosingDiagram( )\n");
 
   ClsMoEleMap::ClsMoEleInfo text(ClsMoEleType::TextSym, &dia);
-  EXPECT_EQ(text.get_MoEleBasicType(), ClsMoEleMap::BASIC_SYMBOL);
   err = stderr_of([&] { EXPECT_EQ(text.get_Diagram(), &dia); });
   EXPECT_EQ(err, "Vemra::Diagram * Vemra::ClsMoEleInfo::get_Diagram( )\n");
   ClsMoEleMap::ClsMoEleInfo copy = text;
   EXPECT_EQ(stderr_of([&] { EXPECT_EQ(copy.get_EnclosingDiagram(), &dia); }), "");
 
-  EXPECT_EQ(ClsMoEleMap::ClsMoEleInfo(ClsMoEleType::ChanSym, &dia).get_MoEleBasicType(), ClsMoEleMap::BASIC_CHANNEL);
-  EXPECT_EQ(ClsMoEleMap::ClsMoEleInfo(ClsMoEleType::StateMachineSymProcedureReturn, &dia).get_MoEleBasicType(),
-            ClsMoEleMap::BASIC_STATEMACHINESYMBOL);
-  EXPECT_EQ(ClsMoEleMap::ClsMoEleInfo(ClsMoEleType::DecisionFlowLine, &dia).get_MoEleBasicType(),
-            ClsMoEleMap::BASIC_FLOWLINE);
-  EXPECT_EQ(ClsMoEleMap::ClsMoEleInfo(ClsMoEleType::ProcedureDia, &dia).get_MoEleBasicType(),
-            ClsMoEleMap::BASIC_DIAGRAM);
+  const std::pair<ClsMoEleType::e_MoEle, ClsMoEleMap::e_MoEleBasicType> basic[] = {
+      {ClsMoEleType::TextSym, ClsMoEleMap::BASIC_SYMBOL},
+      {ClsMoEleType::ChanSym, ClsMoEleMap::BASIC_CHANNEL},
+      {ClsMoEleType::StateMachineSymProcedureReturn, ClsMoEleMap::BASIC_STATEMACHINESYMBOL},
+      {ClsMoEleType::DecisionFlowLine, ClsMoEleMap::BASIC_FLOWLINE},
+      {ClsMoEleType::ProcedureDia, ClsMoEleMap::BASIC_DIAGRAM}};
+  for (const auto& b : basic) EXPECT_EQ(ClsMoEleMap::ClsMoEleInfo(b.first, &dia).get_MoEleBasicType(), b.second);
 }
 
 TEST(ModelEleMap, PrintMapDumpsEntriesAscending) {
@@ -166,20 +151,16 @@ TEST(ModelEleMap, PrintMapDumpsEntriesAscending) {
             "MAP-ID: 4\nElement-type: error in: void Vemra::ClsMoEleMap::print_Map()\nunconsidered type!!!\n"
             "MAP-ID: 6\nElement-type: ChanSym\n"
             "END: void Vemra::ClsMoEleMap::print_Map()\n");
-}
 
-// IDs far away from the counter (only possible for hand-made elements) keep
-// their place in the ascending order.
-TEST(ModelEleMap, FarAwayIDsKeepAscendingOrder) {
+  // IDs far away from the counter (only possible for hand-made elements)
+  // keep their place in the ascending order.
   ClsMoEleMap map;
   ClsSysDia a{2000000000, "A", 0}, b{-7, "B", 0}, c{1, "C", 0};
-  map.add_MoEle(&a, &a);
-  map.add_MoEle(&b, &b);
-  map.add_MoEle(&c, &c);
+  for (ClsSysDia* d : {&a, &b, &c}) map.add_MoEle(d, d);
   EXPECT_TRUE(map.ID_exists_in_Map(2000000000));
   EXPECT_TRUE(map.ID_exists_in_Map(-7));
   EXPECT_EQ(map.size(), 3u);
-  std::string err = stderr_of([&] { map.print_Map(); });
+  err = stderr_of([&] { map.print_Map(); });
   EXPECT_LT(err.find("MAP-ID: -7"), err.find("MAP-ID: 1\n"));
   EXPECT_LT(err.find("MAP-ID: 1\n"), err.find("MAP-ID: 2000000000"));
 }
