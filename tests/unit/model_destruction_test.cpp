@@ -12,6 +12,9 @@ namespace {
 // Every ID of a built part: its diagrams, pages and elements.
 struct Part {
   std::vector<int> diagrams, pages, symbols, channels, sm_symbols, flow_lines;
+  std::size_t registered() const {  // pages hold no map entry
+    return diagrams.size() + symbols.size() + channels.size() + sm_symbols.size() + flow_lines.size();
+  }
 };
 
 // Fills a block diagram (reached through a block reference) on its page with
@@ -125,9 +128,7 @@ void expect_all_unknown(SysSpec& sysSpec, const Part& part) {
 
 // System diagram with a block on a second page (destroyed by deleting that
 // page) and a block on the first page (destroyed by deleting its symbol).
-struct DestructionFixture : testing::Test {
-  SysSpec sysSpec;
-  ClsMoAccessInfo info;
+struct DestructionFixture : ModelTest {
   int page2 = 0, blk_a_sym = 0, blk_b_sym = 0, survivor = 0;
   Part by_page, by_symbol;
 
@@ -154,11 +155,8 @@ struct DestructionFixture : testing::Test {
 
 TEST_F(DestructionFixture, DeletingAPageForgetsEverythingBelowIt) {
   std::size_t before = sysSpec.get_NumberOfRegisteredIDs();
-  sysSpec.delete_Page(1, page2, info);
-  ASSERT_EQ(info.get_Info(), R::PAGE_DELETE_OK);
-  std::size_t gone = by_page.diagrams.size() + by_page.symbols.size() + by_page.channels.size() +
-                     by_page.sm_symbols.size() + by_page.flow_lines.size();
-  EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), before - gone);
+  ASSERT_EQ(STATUS(sysSpec.delete_Page(1, page2, info)), R::PAGE_DELETE_OK);
+  EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), before - by_page.registered());
   expect_all_unknown(sysSpec, by_page);
   EXPECT_NE(sysSpec.get_RecSymbol(survivor, info), nullptr);
   EXPECT_NE(sysSpec.get_Diagram(blk_b_sym + 1, info), nullptr);
@@ -166,15 +164,11 @@ TEST_F(DestructionFixture, DeletingAPageForgetsEverythingBelowIt) {
 
 TEST_F(DestructionFixture, DeletingAReferenceSymbolForgetsItsTree) {
   std::size_t before = sysSpec.get_NumberOfRegisteredIDs();
-  sysSpec.delete_Symbol(blk_b_sym, info);
-  ASSERT_EQ(info.get_Info(), R::DELETE_OK);
+  ASSERT_EQ(STATUS(sysSpec.delete_Symbol(blk_b_sym, info)), R::DELETE_OK);
   by_symbol.symbols.push_back(blk_b_sym);
-  std::size_t gone = by_symbol.diagrams.size() + by_symbol.symbols.size() + by_symbol.channels.size() +
-                     by_symbol.sm_symbols.size() + by_symbol.flow_lines.size();
-  EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), before - gone);
+  EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), before - by_symbol.registered());
   expect_all_unknown(sysSpec, by_symbol);
-  std::list<const ClsChannel*> chans;
-  sysSpec.get_Channels(1, 2, chans, info);
+  auto chans = channels(sysSpec, 1, 2);
   ASSERT_EQ(chans.size(), 1u);
   EXPECT_EQ(chans.front()->get_DestID_as_Int(), blk_b_sym);
 
@@ -211,14 +205,12 @@ TEST(ModelDeepTree, DeepChainsAreDestroyedWithoutRecursion) {
   int top = build_chain(sysSpec, 2);
   int deepest = top + 3 * (DEPTH - 1) + 1;
   EXPECT_NE(sysSpec.get_Diagram(deepest, info), nullptr);
-  sysSpec.delete_Symbol(top, info);
-  EXPECT_EQ(info.get_Info(), R::DELETE_OK);
+  EXPECT_EQ(STATUS(sysSpec.delete_Symbol(top, info)), R::DELETE_OK);
   EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), 1u);
   EXPECT_EQ(sysSpec.get_Diagram(deepest, info), nullptr);
 
   int page2 = add_page(sysSpec, 1);
   build_chain(sysSpec, page2);
-  sysSpec.delete_Page(1, page2, info);
-  EXPECT_EQ(info.get_Info(), R::PAGE_DELETE_OK);
+  EXPECT_EQ(STATUS(sysSpec.delete_Page(1, page2, info)), R::PAGE_DELETE_OK);
   EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), 1u);
 }
