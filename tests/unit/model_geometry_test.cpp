@@ -8,21 +8,15 @@
 
 using namespace Vemra;
 
-TEST(ModelGeometry, RectangleKeepsOddValuesAndDerivesEdges) {
-  ClsRecPaS r(-5, 3, 0, 7);
-  EXPECT_EQ(r.get_x_left_up(), -5);
-  EXPECT_EQ(r.get_y_left_up(), 3);
-  EXPECT_EQ(r.get_width(), 0);
-  EXPECT_EQ(r.get_height(), 7);
-  EXPECT_EQ(r.get_x_right_down(), -5);
-  EXPECT_EQ(r.get_y_right_down(), 10);
+TEST(ModelGeometry, RectangleValuesEdgesListsAndTexts) {
+  auto all = [](const ClsRecPaS& r) {  // x y w h, then the right-down corner
+    return std::list<int>{r.get_x_left_up(), r.get_y_left_up(), r.get_width(), r.get_height(), r.get_x_right_down(),
+                          r.get_y_right_down()};
+  };
+  EXPECT_EQ(all(ClsRecPaS(-5, 3, 0, 7)), (std::list<int>{-5, 3, 0, 7, -5, 10}));  // odd values are kept
+  // edges wrap, no overflow trap
+  EXPECT_EQ(all(ClsRecPaS(INT_MAX, INT_MIN, 1, -1)), (std::list<int>{INT_MAX, INT_MIN, 1, -1, INT_MIN, INT_MAX}));
 
-  ClsRecPaS huge(INT_MAX, INT_MIN, 1, -1);  // edges wrap, no overflow trap
-  EXPECT_EQ(huge.get_x_right_down(), INT_MIN);
-  EXPECT_EQ(huge.get_y_right_down(), INT_MAX);
-}
-
-TEST(ModelGeometry, ListAndTextForms) {
   ClsRecPaS r(10, 20, 100, 40);
   std::list<int> out{9, 9, 9, 9, 9, 9};
   r.get_PaS_as_IntList(out);
@@ -32,7 +26,6 @@ TEST(ModelGeometry, ListAndTextForms) {
   EXPECT_EQ(ClsRecPaS(-1, 0, -2, 3).get_PaS_as_String(), "-1 0 -2 3");
   r.get_BoundingBox(out);
   EXPECT_EQ(out, (std::list<int>{10, 20, 110, 60}));
-
   r.set_PaS(1, 2, 3, 4);
   EXPECT_EQ(r.get_PaS().get_PaS_as_String(), "1 2 3 4");
   r.set_PaS(ClsRecPaS(5, 6, 7, 8));
