@@ -55,8 +55,8 @@ int insert_symbol(Model& m, int page) {
 int insert_channel(Model& m, int page, int src, int dst) {
   int id = -1;
   m.sysSpec->insert_Channel(m.dia, page, ClsChannel::NO_DELAY, ClsChanName("C", box), ClsChanSourceSigList("", box),
-                         ClsChanSourceCon("", box), ClsChanDestSigList("", box), ClsChanDestCon("", box), coords,
-                         false, src, false, dst, info, id);
+                            ClsChanSourceCon("", box), ClsChanDestSigList("", box), ClsChanDestCon("", box), coords,
+                            false, src, false, dst, info, id);
   return id;
 }
 

@@ -38,13 +38,13 @@ std::unique_ptr<SysSpec> build_model(int elements) {
   ClsRecPaS box(1, 2, 30, 10);
   for (int done = 0, p = 0; done < elements; done += PER_PROCESS, ++p) {
     sysSpec->insert_Symbol(EnumSym::PRO_INST_REF_SYM, blk, blkPage, 10 + p, 10, 80, 40, "P" + std::to_string(p), info,
-                        id);
+                           id);
     int sym = check(info, id);
     int pro = sysSpec->get_RecSymbol(sym, info)->get_referenced_Diagram_Model_ID();
     std::list<int> coords{10, 20, 10, 40};
     sysSpec->insert_Channel(blk, blkPage, ClsChannel::DELAY, ClsChannel::BOTH, ClsChanName("c", box),
-                         ClsChanSourceSigList("a, b", box), ClsChanSourceCon("", box), ClsChanDestSigList("x", box),
-                         ClsChanDestCon("", box), coords, true, 0, false, sym, info, id);
+                            ClsChanSourceSigList("a, b", box), ClsChanSourceCon("", box), ClsChanDestSigList("x", box),
+                            ClsChanDestCon("", box), coords, true, 0, false, sym, info, id);
     check(info, id);
     int page = sysSpec->get_FirstPageID(pro, info);
     int previous = -1;
@@ -56,7 +56,7 @@ std::unique_ptr<SysSpec> build_model(int elements) {
       }
       SM::e_StateMachineSymbolType type = i % 10 == 0 ? SM::DECISION : i % 3 ? SM::TASK : SM::STATE;
       sysSpec->insert_StateMachineSymbol(type, pro, page, 100, 10 + i % PER_PAGE, 80, 30, "task & <" + std::to_string(i),
-                                      info, id);
+                                         info, id);
       int current = check(info, id);
       if (previous >= 0) {
         std::list<int> path{140, 40, 140, 60, 150, 60};

@@ -46,11 +46,11 @@ VEMRA_COMMAND(insert_BidirecChannel) {
     c.int_list_arg(6, coords);
     int newID = -1;
     c.sysSpec().insert_Channel(diagramID, pageID, delay, ClsChanName(c.text_arg(7), c.pas_arg(8)),
-                            ClsChanSourceSigList(c.text_arg(9), c.pas_arg(10)),
-                            ClsChanSourceCon(c.text_arg(11), c.pas_arg(12)),
-                            ClsChanDestSigList(c.text_arg(13), c.pas_arg(14)),
-                            ClsChanDestCon(c.text_arg(15), c.pas_arg(16)), coords, source.isEnv, source.id,
-                            dest.isEnv, dest.id, c.info(), newID);
+                               ClsChanSourceSigList(c.text_arg(9), c.pas_arg(10)),
+                               ClsChanSourceCon(c.text_arg(11), c.pas_arg(12)),
+                               ClsChanDestSigList(c.text_arg(13), c.pas_arg(14)),
+                               ClsChanDestCon(c.text_arg(15), c.pas_arg(16)), coords, source.isEnv, source.id,
+                               dest.isEnv, dest.id, c.info(), newID);
     if (!c.ok(R::INSERT_OK)) return TCL_ERROR;
     return write_NewObj(c.interp, newID);
   });

@@ -22,7 +22,7 @@ VEMRA_COMMAND(insert_DecisionFlowLine) {
     c.int_list_arg(5, coords);
     int newID = -1;
     c.sysSpec().insert_DecisionFlowLine(c.int_arg(1), c.int_arg(2), coords, c.int_arg(3), c.int_arg(4), c.text_arg(6),
-                                     c.pas_arg(7), c.info(), newID);
+                                        c.pas_arg(7), c.info(), newID);
     if (!c.ok(R::INSERT_OK)) return TCL_ERROR;
     return write_NewObj(c.interp, newID);
   });
@@ -40,7 +40,7 @@ VEMRA_COMMAND(modify_FlowLineCoords) {
 VEMRA_COMMAND(modify_DecisionFlowLinePaS) {
   return run_Command(interp, argc, argv, {6, Clear::NEVER}, [](CommandCall& c) {
     c.sysSpec().modify_DecisionFlowLinePaS(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.int_arg(4), c.int_arg(5),
-                                        c.info());
+                                           c.info());
     return c.finish(R::MODIFY_OK);
   });
 }

@@ -75,7 +75,7 @@ VEMRA_COMMAND(modify_PageHeight) {
 VEMRA_COMMAND(modify_PageFramePaS) {
   return run_Command(interp, argc, argv, {7, Clear::NEVER}, [](CommandCall& c) {
     c.sysSpec().modify_PageFramePaS(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.int_arg(4), c.int_arg(5),
-                                 c.int_arg(6), c.info());
+                                    c.int_arg(6), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }

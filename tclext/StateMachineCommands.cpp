@@ -19,7 +19,7 @@ VEMRA_COMMAND(insert_StateMachineSymbol) {
     if (type == ClsStateMachineSymbol::NONE) return c.reject_Type(MSG_UNKNOWN_INSERT);
     int newID = -1;
     c.sysSpec().insert_StateMachineSymbol(type, diagramID, pageID, c.int_arg(4), c.int_arg(5), c.int_arg(6),
-                                       c.int_arg(7), c.text_arg(8), c.info(), newID);
+                                          c.int_arg(7), c.text_arg(8), c.info(), newID);
     if (!c.ok(R::INSERT_OK)) return TCL_ERROR;
     c.sysSpec().get_StateMachineSymbol(newID, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
@@ -60,7 +60,7 @@ VEMRA_COMMAND(modify_StateMachineSymbol_Content) {
 VEMRA_COMMAND(modify_StateMachineSymbol_PaS) {
   return run_Command(interp, argc, argv, {6, Clear::NEVER}, [](CommandCall& c) {
     c.sysSpec().modify_StateMachineSymPaS(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.int_arg(4), c.int_arg(5),
-                                       c.info());
+                                          c.info());
     return c.finish(R::MODIFY_OK);
   });
 }

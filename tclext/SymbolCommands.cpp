@@ -18,7 +18,7 @@ VEMRA_COMMAND(insert_RecSym) {
     if (type == EnumSym::NONE) return c.reject_Type(MSG_UNKNOWN_SYMBOL_INSERT);
     int newID = -1;
     c.sysSpec().insert_Symbol(type, diagramID, pageID, c.int_arg(4), c.int_arg(5), c.int_arg(6), c.int_arg(7),
-                           c.text_arg(8), c.info(), newID);
+                              c.text_arg(8), c.info(), newID);
     if (!c.ok(R::INSERT_OK)) return TCL_ERROR;
     const Symbol* symbol = c.sysSpec().get_RecSymbol(newID, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
