@@ -10,6 +10,7 @@
 #include <list>
 #include <vector>
 
+#include "sdlpr/SDL_PR_WalkRules.h"
 #include "sdlpr/SDL_PR_Writer.h"
 
 namespace Vemra {
@@ -19,25 +20,7 @@ namespace {
 using SMSym = ClsStateMachineSymbol;
 using SMError = ClsSDL_PR_Writer_StateMaSymError;
 
-// What distinguishes the process walk from the procedure walk.
-struct WalkKinds {
-  SMSym::e_StateMachineSymbolType Start;
-  SMSym::e_StateMachineSymbolType End;
-  // Kinds that need an incoming flow line, checked in this order after the walks.
-  SMSym::e_StateMachineSymbolType NeedPredecessor[7];
-};
-
-const WalkKinds PROCESS_WALK = {
-    SMSym::START,
-    SMSym::STOP,
-    {SMSym::INPUT, SMSym::OUTPUT, SMSym::TASK, SMSym::STOP, SMSym::DECISION, SMSym::CREATE_PRO,
-     SMSym::CALL_PROCEDURE}};
-
-const WalkKinds PROCEDURE_WALK = {
-    SMSym::PROCEDURE_START_STATE,
-    SMSym::PROCEDURE_RETURN,
-    {SMSym::INPUT, SMSym::OUTPUT, SMSym::TASK, SMSym::PROCEDURE_RETURN, SMSym::DECISION, SMSym::CREATE_PRO,
-     SMSym::CALL_PROCEDURE}};
+using WalkKinds = ClsSDL_PR_WalkRules;
 
 [[noreturn]] void throw_Unspecified() { throw ClsSDL_PR_Writer_UnspecifiedError(); }
 
@@ -71,15 +54,13 @@ public:
       Frames.push_back({ANSWERS, Begin, Begin});
       return;
     }
-    const std::string* Keyword = get_Keyword(Type);
+    const std::string* Keyword = Kinds.handles(Type) ? get_Keyword(Type) : nullptr;
     if (!Keyword) throw_Unspecified();
     if (Incoming > 1) write_LabelLine(ID);
     W.write_Statement(*Keyword, X->content_ref());
     std::size_t Begin = read_Outgoing(ID);
-    if (Lines.size() == Begin) {
-      bool MayEnd = Type == Kinds.End || (Type == SMSym::STATE && !Starting);
-      if (!MayEnd) throw SMError(W.pSysSpec, X, SMError::SMS_TRANSITION_NOT_COMPLETE);
-    }
+    if (Lines.size() == Begin && !Kinds.may_End(Type, Starting))
+      throw SMError(W.pSysSpec, X, SMError::SMS_TRANSITION_NOT_COMPLETE);
     Frames.push_back({Type == Kinds.Start ? START_SUCCESSORS : SUCCESSORS, Begin, Begin});
   }
 
@@ -208,26 +189,26 @@ private:
 };
 
 void ClsSDL_PR_Writer::write_StateMaSymAndSuccessors(bool Starting, const ClsStateMachineSymbol* Sym, int) {
-  ClsSDL_PR_StateMaWalk Walk(*this, PROCESS_WALK);
+  ClsSDL_PR_StateMaWalk Walk(*this, SDL_PR_PROCESS_WALK);
   Walk.visit(Starting, Sym);
   Walk.run();
 }
 
 void ClsSDL_PR_Writer::write_ProcedureStateMaSymAndSuccessors(bool Starting, const ClsStateMachineSymbol* Sym,
                                                               int) {
-  ClsSDL_PR_StateMaWalk Walk(*this, PROCEDURE_WALK);
+  ClsSDL_PR_StateMaWalk Walk(*this, SDL_PR_PROCEDURE_WALK);
   Walk.visit(Starting, Sym);
   Walk.run();
 }
 
 void ClsSDL_PR_Writer::write_StateMaSymEnclosedState(const ClsStateMachineSymbol* Sym, int) {
-  ClsSDL_PR_StateMaWalk Walk(*this, PROCESS_WALK);
+  ClsSDL_PR_StateMaWalk Walk(*this, SDL_PR_PROCESS_WALK);
   Walk.enclose(Sym);
   Walk.run();
 }
 
 void ClsSDL_PR_Writer::write_ProcedureStateMaSymEnclosedState(const ClsStateMachineSymbol* Sym, int) {
-  ClsSDL_PR_StateMaWalk Walk(*this, PROCEDURE_WALK);
+  ClsSDL_PR_StateMaWalk Walk(*this, SDL_PR_PROCEDURE_WALK);
   Walk.enclose(Sym);
   Walk.run();
 }
@@ -236,7 +217,7 @@ void ClsSDL_PR_Writer::write_ProcedureStateMaSymEnclosedState(const ClsStateMach
 // line; then reports the first symbol that needs a predecessor and has none.
 void ClsSDL_PR_Writer::write_StateMaBody(const Diagram* Dia) {
   bool Process = Dia->get_DiagramType() == EnumDia::PRO_DIA;
-  const WalkKinds& Kinds = Process ? PROCESS_WALK : PROCEDURE_WALK;
+  const WalkKinds& Kinds = WalkKinds::for_Diagram(Dia->get_DiagramType());
   int DiaID = Dia->get_Model_ID();
   std::list<const ClsStateMachineSymbol*> Starting;
   auto query = [&](SMSym::e_StateMachineSymbolType Type) {

@@ -32,6 +32,8 @@ public:
   void read_SysSpec(const std::string& FileName, SysSpec* Target);
   // The same on a file's content already in memory.
   void read_SysSpecFromMemory(const std::string& Content, SysSpec* Target);
+  // File ID <-> model ID pairs of the last read.
+  const ClsRenumberingHelper& get_IDs() const { return IDs; }
 
 private:
   // A diagram element being read: its structure symbols are read one by one

@@ -1,0 +1,54 @@
+// What the sdltool subcommands share: a model loaded from a file with the
+// file's own IDs, exit codes and usage errors.
+#ifndef SDLTOOL_TOOLSUPPORT_H
+#define SDLTOOL_TOOLSUPPORT_H
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "check/ModelChecker.h"
+#include "model/RenumberingHelper.h"
+#include "model/SysSpec.h"
+
+namespace SdlTool {
+
+enum ExitCode { EXIT_CLEAN = 0, EXIT_FINDINGS = 1, EXIT_TROUBLE = 2 };
+
+// A wrong command line; main prints the message and exits with EXIT_TROUBLE.
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// A model file read into a system model. Elements are named to the user by
+// the IDs written in the file, not by the model IDs they got when loaded.
+class LoadedModel {
+public:
+  // False, with the reason in `error()`, when the file cannot be read.
+  bool load(const std::string& Path);
+  const std::string& error() const { return Error; }
+  const Vemra::SysSpec& model() const { return Model; }
+  // The file ID of a model ID; 0 stays 0 (no element).
+  int file_ID(int ModelID) const;
+
+private:
+  Vemra::SysSpec Model;
+  mutable Vemra::ClsRenumberingHelper FileIDs;
+  std::string Error;
+};
+
+// "FILE: PATH page N: SEVERITY RULE: MESSAGE [id ID]" with file IDs.
+std::string format_Finding(const std::string& File, const Vemra::ClsCheckFinding& F, const LoadedModel& M);
+std::string json_String(const std::string& Text);
+
+int run_Check(const std::vector<std::string>& Args);
+int run_Pr(const std::vector<std::string>& Args);
+int run_Stats(const std::vector<std::string>& Args);
+
+extern const char* const CHECK_HELP;
+extern const char* const PR_HELP;
+extern const char* const STATS_HELP;
+
+}  // namespace SdlTool
+
+#endif
