@@ -17,7 +17,9 @@ struct Present {
   bool is_free() const { return !used; }
 };
 
-std::string describe(const Symbol* S) { return std::string(describe_Symbol(S->get_SymbolType())) + " " + quote(S->content_ref()); }
+std::string describe(const Symbol* S) {
+  return std::string(describe_Symbol(S->get_SymbolType())) + " " + quote(S->content_ref());
+}
 
 void add_For(Findings& Out, const DiagramView& View, const ClsChannel* C, const char* Rule,
              ClsCheckFinding::e_Severity Severity, std::string Message) {

@@ -9,6 +9,7 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 test -f "$prefix/lib/tcltk/sdl1.0/libsdl.so"
 test -f "$prefix/lib/tcltk/sdl1.0/pkgIndex.tcl"
+"$prefix/bin/sdltool" --help >/dev/null
 version=$(printf 'package require Tk\nputs [package require sdl]\nexit\n' | TCLLIBPATH="$prefix/lib/tcltk" tclsh)
 test "$version" = "1.0"
 echo "installed package answers $version"

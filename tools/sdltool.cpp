@@ -37,7 +37,8 @@ int main(int argc, char** argv) {
     int (*Run)(const std::vector<std::string>&);
     const char* Help;
   };
-  const Command Commands[] = {{"check", run_Check, CHECK_HELP}, {"pr", run_Pr, PR_HELP}, {"stats", run_Stats, STATS_HELP}};
+  const Command Commands[] = {
+      {"check", run_Check, CHECK_HELP}, {"pr", run_Pr, PR_HELP}, {"stats", run_Stats, STATS_HELP}};
   for (const Command& C : Commands) {
     if (Args[0] != C.Name) continue;
     std::vector<std::string> Rest(Args.begin() + 1, Args.end());

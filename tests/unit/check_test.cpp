@@ -116,7 +116,8 @@ const MemoryCase MEMORY[] = {
     {"line drawn on the source's page: the target has no incoming line on its own page",
      [](BodyModel& M) {
        int Page2 = M.new_page(M.P);
-       int Start = M.sm(M.P, SM::START, ""), Task = M.sm(M.P, SM::TASK, "t", Page2), Stop = M.sm(M.P, SM::STOP, "", Page2);
+       int Start = M.sm(M.P, SM::START, ""), Task = M.sm(M.P, SM::TASK, "t", Page2);
+       int Stop = M.sm(M.P, SM::STOP, "", Page2);
        M.line(M.P, Start, Task);
        M.line(M.P, Task, Stop, nullptr, Page2);
      },
