@@ -74,9 +74,13 @@ int report_GraphError(const std::string& File, const LoadedModel& M, const ClsSD
   std::string Type = E ? ClsSDL_PR_Writer_StateMaSymError::get_StateMaErrorText(E->get_StateMaErrorType())
                        : std::string("not_specified");
   std::cerr << File << ": SDL/PR generation stopped: " << Type << "\n";
+  const char* Rule = !E ? ""
+                    : E->get_StateMaErrorType() == ClsSDL_PR_Writer_StateMaSymError::SMS_ILLEGAL_START_STATE
+                        ? "illegal-start"
+                        : "incomplete-transition";
   bool Named = false;
   for (const ClsCheckFinding& F : Findings) {
-    bool Match = E ? F.ElementID == E->get_Symbol_ID() : is_Unspecified(F.Rule);
+    bool Match = E ? F.ElementID == E->get_Symbol_ID() && F.Rule == Rule : is_Unspecified(F.Rule);
     if (!Match) continue;
     std::cerr << format_Finding(File, F, M) << "\n";
     Named = true;
