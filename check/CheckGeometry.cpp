@@ -1,9 +1,9 @@
 // Rules on where symbols lie: inside their page frame, and not on top of
-// each other (a sweep over each page from left to right).
+// each other (a sweep over each page from left to right, n log n).
 #include <algorithm>
 #include <cstdint>
 #include <queue>
-#include <set>
+#include <vector>
 
 #include "check/CheckSupport.h"
 
@@ -55,34 +55,65 @@ void check_Frames(const DiagramView& View, const std::vector<Box>& Boxes, Findin
   }
 }
 
+// Maximum over the leaves of a complete binary tree; finds a leaf before a
+// given position whose value exceeds a limit in O(log n).
+class MaxTree {
+public:
+  static const std::size_t NONE = static_cast<std::size_t>(-1);
+
+  explicit MaxTree(std::size_t Leaves) {
+    while (Size < Leaves) Size <<= 1;
+    Max.assign(2 * Size, INT64_MIN);
+  }
+  void set(std::size_t Leaf, std::int64_t Value) {
+    std::size_t i = Leaf + Size;
+    Max[i] = Value;
+    for (i >>= 1; i; i >>= 1) Max[i] = std::max(Max[2 * i], Max[2 * i + 1]);
+  }
+  std::size_t find(std::size_t End, std::int64_t Limit) const { return find(1, 0, Size, End, Limit); }
+
+private:
+  std::size_t find(std::size_t Node, std::size_t Lo, std::size_t Hi, std::size_t End, std::int64_t Limit) const {
+    if (Lo >= End || Max[Node] <= Limit) return NONE;
+    if (Hi - Lo == 1) return Lo;
+    std::size_t Mid = (Lo + Hi) / 2;
+    std::size_t Found = find(2 * Node, Lo, Mid, End, Limit);
+    return Found != NONE ? Found : find(2 * Node + 1, Mid, Hi, End, Limit);
+  }
+
+  std::size_t Size = 1;
+  std::vector<std::int64_t> Max;
+};
+
 // Boxes of one page sorted by left edge, [Begin, End): each box that
 // overlaps a box further left (or at the same left edge, earlier) gets one
-// finding naming the first such box found. Active boxes are kept by top
-// edge; only those whose top lies less than the tallest box's height above
-// the new box can reach it.
+// finding naming such a box. The boxes that the sweep line crosses are kept
+// by top edge, each with its bottom edge, in a MaxTree: a box overlaps one of
+// them exactly when one with a top above its bottom has a bottom below its top.
 void sweep_Page(const DiagramView& View, const std::vector<Box>& Boxes, std::size_t Begin, std::size_t End,
                 Findings& Out) {
-  std::int64_t Tallest = 0;
-  for (std::size_t i = Begin; i < End; ++i) Tallest = std::max(Tallest, Boxes[i].Y1 - Boxes[i].Y0);
-  std::set<std::pair<std::int64_t, std::size_t>> ByTop;
+  std::vector<std::size_t> ByTop;  // box indexes ordered by top edge
+  for (std::size_t i = Begin; i < End; ++i) ByTop.push_back(i);
+  std::sort(ByTop.begin(), ByTop.end(), [&](std::size_t a, std::size_t b) { return Boxes[a].Y0 < Boxes[b].Y0; });
+  std::vector<std::size_t> Rank(End - Begin);
+  for (std::size_t r = 0; r < ByTop.size(); ++r) Rank[ByTop[r] - Begin] = r;
+  MaxTree Active(ByTop.size());
   using Expiry = std::pair<std::int64_t, std::size_t>;
   std::priority_queue<Expiry, std::vector<Expiry>, std::greater<Expiry>> ByRight;
   for (std::size_t i = Begin; i < End; ++i) {
     const Box& B = Boxes[i];
     if (B.is_Empty()) continue;
-    while (!ByRight.empty() && ByRight.top().first <= B.X0) {
-      std::size_t Gone = ByRight.top().second;
-      ByTop.erase({Boxes[Gone].Y0, Gone});
-      ByRight.pop();
-    }
-    for (auto it = ByTop.upper_bound({B.Y0 - Tallest, End}); it != ByTop.end() && it->first < B.Y1; ++it) {
-      const Box& A = Boxes[it->second];
-      if (A.Y1 > B.Y0) {
-        add_For(Out, View, B, "overlap", B.describe() + " overlaps " + A.describe());
-        break;
-      }
-    }
-    ByTop.insert({B.Y0, i});
+    for (; !ByRight.empty() && ByRight.top().first <= B.X0; ByRight.pop())
+      Active.set(Rank[ByRight.top().second - Begin], INT64_MIN);
+    // The boxes whose top lies above this box's bottom come first in ByTop.
+    std::size_t Above = static_cast<std::size_t>(
+        std::lower_bound(ByTop.begin(), ByTop.end(), B.Y1,
+                         [&](std::size_t a, std::int64_t Y) { return Boxes[a].Y0 < Y; }) -
+        ByTop.begin());
+    std::size_t Hit = Active.find(Above, B.Y0);
+    if (Hit != MaxTree::NONE)
+      add_For(Out, View, B, "overlap", B.describe() + " overlaps " + Boxes[ByTop[Hit]].describe());
+    Active.set(Rank[i - Begin], B.Y1);
     ByRight.push({B.X1, i});
   }
 }

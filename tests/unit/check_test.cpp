@@ -3,8 +3,10 @@
 // them), cases a model file cannot hold, and agreement with the SDL/PR
 // generator on where it stops.
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <random>
+#include <set>
 
 #include "check/ModelChecker.h"
 #include "tests/unit/sdlpr_support.h"
@@ -170,6 +172,33 @@ TEST(Checker, AgreesWithGeneratorOnRandomGraphs) {
     }
     SCOPED_TRACE(Round);
     expect_AgreesWithGenerator(M, check_SysSpec(M.Model));
+  }
+}
+
+// Random boxes, some empty or of negative size: of two overlapping symbols
+// at least one is reported, and every reported one overlaps another.
+TEST(Checker, OverlapSweepAgreesWithAllPairs) {
+  std::mt19937 Random(11);
+  for (int Round = 0; Round < 50; ++Round) {
+    BodyModel M;
+    std::vector<std::array<long, 5>> Boxes;  // x0 y0 x1 y1 id
+    for (int i = 0; i < 40; ++i) {
+      int x = Random() % 200, y = Random() % 200, w = int(Random() % 60) - 10, h = int(Random() % 60) - 10;
+      M.Model.insert_StateMachineSymbol(SM::TASK, M.P, M.page(M.P), x, y, w, h, "t", M.Info, M.ID);
+      Boxes.push_back({std::min(x, x + w), std::min(y, y + h), std::max(x, x + w), std::max(y, y + h), M.ID});
+    }
+    std::set<long> Reported;
+    for (const ClsCheckFinding& F : check_SysSpec(M.Model))
+      if (F.Rule == "overlap") Reported.insert(F.ElementID);
+    std::set<long> Overlapping;
+    auto empty = [](const std::array<long, 5>& a) { return a[0] == a[2] || a[1] == a[3]; };
+    for (auto& a : Boxes)
+      for (auto& b : Boxes) {
+        if (&a == &b || empty(a) || empty(b) || !(a[0] < b[2] && b[0] < a[2] && a[1] < b[3] && b[1] < a[3])) continue;
+        Overlapping.insert(a[4]);
+        EXPECT_TRUE(Reported.count(a[4]) || Reported.count(b[4])) << Round;
+      }
+    for (long ID : Reported) EXPECT_TRUE(Overlapping.count(ID)) << Round;
   }
 }
 
