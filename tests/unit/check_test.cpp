@@ -80,23 +80,6 @@ TEST(Checker, RuleFamiliesOnModelFiles) {
   }
 }
 
-// Located findings: path, page number, element and kind.
-TEST(Checker, FindingsNameTheirPlace) {
-  PrModel M;
-  M.Model.load(std::string(SDL_TEST_DATA_DIR) + "/check/bad_ends.xml");
-  std::vector<ClsCheckFinding> Findings = check_SysSpec(M.Model);
-  ASSERT_EQ(Findings.size(), 1u);
-  const ClsCheckFinding& F = Findings[0];
-  ClsMoAccessInfo Info;
-  const ClsStateMachineSymbol* Stop = M.Model.get_StateMachineSymbol(F.ElementID, Info);
-  ASSERT_NE(Stop, nullptr);
-  EXPECT_EQ(Stop->get_SymbolType(), SM::STOP);
-  EXPECT_EQ(F.PageID, Stop->get_Page_ID());
-  EXPECT_EQ(F.DiagramID, M.Model.get_EnclosingDiagramID(F.ElementID, Info));
-  EXPECT_EQ(F.Path + " " + std::to_string(F.PageNumber) + " " + F.Kind + " " + F.get_SeverityText(),
-            "Demo/Ctrl/Handler/Reset 1 StateMaStopSym error");
-}
-
 // Models that only editing makes: deleted ends, the other walk's end kind,
 // flow lines drawn on another page than their symbols.
 struct MemoryCase {
