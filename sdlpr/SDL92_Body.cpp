@@ -1,5 +1,7 @@
 #include "sdlpr/SDL92_Body.h"
 
+#include <algorithm>
+
 #include "sdlpr/SDL92_Exporter.h"
 #include "sdlpr/SDL92_Text.h"
 
@@ -36,8 +38,39 @@ std::string get_Text(const SMSym* Sym) { return std::string(SDL92_Text::trim(Sym
 
 }  // namespace
 
+std::size_t ClsSDL92_BodyWriter::new_Chunk() {
+  Chunks.emplace_back();
+  return Chunks.size() - 1;
+}
+
+std::string& ClsSDL92_BodyWriter::text_of(std::size_t Index) {
+  std::vector<Piece>& Pieces = Chunks[Index].Pieces;
+  if (Pieces.empty() || Pieces.back().Child != NO_CHUNK) Pieces.emplace_back();
+  return Pieces.back().Text;
+}
+
+// Depth-first over the chunks with an explicit stack: a chain of nested
+// decisions may be long.
+void ClsSDL92_BodyWriter::append_Text(std::string& Out, std::size_t Index) const {
+  std::vector<std::pair<std::size_t, std::size_t>> Stack{{Index, 0}};
+  while (!Stack.empty()) {
+    auto& [ChunkIndex, Next] = Stack.back();
+    const std::vector<Piece>& Pieces = Chunks[ChunkIndex].Pieces;
+    if (Next == Pieces.size()) {
+      Stack.pop_back();
+      continue;
+    }
+    const Piece& P = Pieces[Next++];
+    Out += P.Text;
+    if (P.Child != NO_CHUNK) Stack.push_back({P.Child, 0});
+  }
+}
+
+// Outside every part (a state found again when the walk starts from it, as a
+// flow line drawn on another page does not count as its predecessor), the
+// walk's JOIN belongs nowhere in the body: it goes to a chunk never written.
 ClsSDL92_BodyWriter::Target& ClsSDL92_BodyWriter::top() {
-  if (Targets.empty()) throw ClsSDL_PR_Writer_UnspecifiedError();
+  if (Targets.empty()) Targets.push_back({new_Chunk(), Level + 1, false, false});
   return Targets.back();
 }
 
@@ -45,24 +78,28 @@ ClsSDL92_BodyWriter::Section& ClsSDL92_BodyWriter::get_StateSection(const SMSym*
   std::string Name = get_Text(Sym);
   if (Name != "*" && Name != "-") Name = Exporter.make_Name(Name, "symbol", Sym->get_Model_ID());
   auto Found = StateIndex.emplace(Name, States.size());
-  if (Found.second) States.push_back({Name, Sym, {}});
+  if (Found.second) States.push_back({Name, Sym, new_Chunk()});
   return States[Found.first->second];
 }
 
 void ClsSDL92_BodyWriter::push_State(const SMSym* Sym) {
-  Targets.push_back({&get_StateSection(Sym).Text, Level + 2, true, false});
+  Targets.push_back({get_StateSection(Sym).Chunk, Level + 2, true, false});
 }
 
 // INPUT and PROVIDED open a transition of a state: one level less than the
 // transition's statements. A label of the symbol goes after it.
 void ClsSDL92_BodyWriter::write_Input(const SMSym* Sym, const char* Keyword) {
-  Target& T = top();
+  const Target& T = top();
+  std::string& Out = text_of(T.Chunk);
   int At = T.StateRoot ? T.Level - 1 : T.Level;
-  ClsSDL92_Exporter::write_Cif(*T.Text, At, get_CifKind(Sym->get_SymbolType()), *Sym);
-  ClsSDL92_Exporter::write_Line(*T.Text, At, std::string(Keyword) + " " + get_Text(Sym) + ";");
+  ClsSDL92_Exporter::write_Cif(Out, At, get_CifKind(Sym->get_SymbolType()), *Sym);
+  std::string Text = Sym->get_SymbolType() == SMSym::INPUT
+                         ? Exporter.make_Names(Sym->content_ref(), Sym->get_Model_ID())
+                         : get_Text(Sym);
+  ClsSDL92_Exporter::write_Line(Out, At, std::string(Keyword) + " " + Text + ";");
   if (PendingLabelSym != Sym) return;
-  ClsSDL92_Exporter::write_Cif(*T.Text, T.Level, "LABEL", *Sym);
-  ClsSDL92_Exporter::write_Line(*T.Text, T.Level, PendingLabel + ":");
+  ClsSDL92_Exporter::write_Cif(Out, T.Level, "LABEL", *Sym);
+  ClsSDL92_Exporter::write_Line(Out, T.Level, PendingLabel + ":");
   PendingLabelSym = nullptr;
 }
 
@@ -72,20 +109,26 @@ void ClsSDL92_BodyWriter::put_Statement(const SMSym* Sym, const std::string& Key
   switch (Type) {
     case SMSym::START:
     case SMSym::PROCEDURE_START_STATE:
-      ClsSDL92_Exporter::write_Cif(Start, Level, "START", *Sym);
-      ClsSDL92_Exporter::write_Line(Start, Level, "START;");
-      Targets.push_back({&Start, Level + 1, false, false});
+      ClsSDL92_Exporter::write_Cif(text_of(Start), Level, "START", *Sym);
+      ClsSDL92_Exporter::write_Line(text_of(Start), Level, "START;");
+      Targets.push_back({Start, Level + 1, false, false});
       return;
     case SMSym::STATE: push_State(Sym); return;
     case SMSym::INPUT:
     case SMSym::CONDITION: write_Input(Sym, Keyword.c_str()); return;
     case SMSym::STOP:
     case SMSym::PROCEDURE_RETURN: Line = Keyword + ";"; break;
+    case SMSym::OUTPUT:
+    case SMSym::CALL_PROCEDURE:
+    case SMSym::CREATE_PRO:
+      Line = Keyword + " " + Exporter.make_Names(Sym->content_ref(), Sym->get_Model_ID()) + ";";
+      break;
     default: Line = Keyword + " " + get_Text(Sym) + ";"; break;
   }
-  Target& T = top();
-  ClsSDL92_Exporter::write_Cif(*T.Text, T.Level, get_CifKind(Type), *Sym);
-  ClsSDL92_Exporter::write_Line(*T.Text, T.Level, Line);
+  const Target& T = top();
+  std::string& Out = text_of(T.Chunk);
+  ClsSDL92_Exporter::write_Cif(Out, T.Level, get_CifKind(Type), *Sym);
+  ClsSDL92_Exporter::write_Line(Out, T.Level, Line);
 }
 
 void ClsSDL92_BodyWriter::put_Label(const SMSym* Sym, const std::string& Label) {
@@ -94,9 +137,10 @@ void ClsSDL92_BodyWriter::put_Label(const SMSym* Sym, const std::string& Label) 
     PendingLabelSym = Sym;
     return;
   }
-  Target& T = top();
-  ClsSDL92_Exporter::write_Cif(*T.Text, T.Level, "LABEL", *Sym);
-  ClsSDL92_Exporter::write_Line(*T.Text, T.Level, Label + ":");
+  const Target& T = top();
+  std::string& Out = text_of(T.Chunk);
+  ClsSDL92_Exporter::write_Cif(Out, T.Level, "LABEL", *Sym);
+  ClsSDL92_Exporter::write_Line(Out, T.Level, Label + ":");
 }
 
 // A second way into an input of a state: the INPUT again, then the jump to
@@ -104,47 +148,55 @@ void ClsSDL92_BodyWriter::put_Label(const SMSym* Sym, const std::string& Label) 
 void ClsSDL92_BodyWriter::put_Join(const SMSym* Sym, const std::string& Label) {
   if (is_InputLike(Sym) && top().StateRoot)
     write_Input(Sym, Sym->get_SymbolType() == SMSym::INPUT ? "INPUT" : "PROVIDED");
-  Target& T = top();
-  ClsSDL92_Exporter::write_Cif(*T.Text, T.Level, "JOIN", *Sym);
-  ClsSDL92_Exporter::write_Line(*T.Text, T.Level, "JOIN " + Label + ";");
+  const Target& T = top();
+  std::string& Out = text_of(T.Chunk);
+  ClsSDL92_Exporter::write_Cif(Out, T.Level, "JOIN", *Sym);
+  ClsSDL92_Exporter::write_Line(Out, T.Level, "JOIN " + Label + ";");
 }
 
 void ClsSDL92_BodyWriter::put_Decision(const SMSym* Sym) {
-  Target& T = top();
-  ClsSDL92_Exporter::write_Cif(*T.Text, T.Level, "DECISION", *Sym);
-  ClsSDL92_Exporter::write_Line(*T.Text, T.Level, "DECISION " + get_Text(Sym) + ";");
-  Decisions.push_back(std::make_unique<Decision>());
-  Decisions.back()->Level = T.Level;
+  const Target& T = top();
+  std::string& Out = text_of(T.Chunk);
+  ClsSDL92_Exporter::write_Cif(Out, T.Level, "DECISION", *Sym);
+  ClsSDL92_Exporter::write_Line(Out, T.Level, "DECISION " + get_Text(Sym) + ";");
+  Decisions.push_back({T.Level, -1, {}});
+}
+
+// The answer target of the innermost decision, if it is on top.
+void ClsSDL92_BodyWriter::pop_Answer() {
+  if (top().Answer && top().Decision == Decisions.size()) Targets.pop_back();
 }
 
 void ClsSDL92_BodyWriter::put_Answer(const ClsDecisionFlowLine* Line) {
-  if (top().Answer) Targets.pop_back();
-  Decision& D = *Decisions.back();
+  pop_Answer();
+  Decision& D = Decisions.back();
   std::string Answer(SDL92_Text::trim(Line->content_ref()));
-  bool Else = SDL92_Text::first_Word(Answer) == "ELSE" && Answer.size() == 4;
+  bool Else = SDL92_Text::upper(Answer) == "ELSE";
   if (Else && D.Else < 0) D.Else = static_cast<int>(D.Answers.size());
-  std::string& Text = D.Answers.emplace_back();
-  ClsSDL92_Exporter::write_Cif(Text, D.Level + 1, "ANSWER", Line->get_PaS());
-  ClsSDL92_Exporter::write_Line(Text, D.Level + 1, Else ? "ELSE:" : "(" + Answer + "):");
-  Targets.push_back({&Text, D.Level + 2, false, true});
+  std::size_t Chunk = new_Chunk();
+  D.Answers.push_back(Chunk);
+  std::string& Out = text_of(Chunk);
+  ClsSDL92_Exporter::write_Cif(Out, D.Level + 1, "ANSWER", Line->get_PaS());
+  ClsSDL92_Exporter::write_Line(Out, D.Level + 1, Else ? "ELSE:" : "(" + Answer + "):");
+  Targets.push_back({Chunk, D.Level + 2, false, true, Decisions.size()});
 }
 
 void ClsSDL92_BodyWriter::put_EndDecision() {
-  if (top().Answer) Targets.pop_back();
-  Decision& D = *Decisions.back();
-  std::string& Host = *top().Text;
-  for (std::size_t i = 0; i < D.Answers.size(); ++i)
-    if (static_cast<int>(i) != D.Else) Host += D.Answers[i];
-  if (D.Else >= 0) Host += D.Answers[static_cast<std::size_t>(D.Else)];
-  ClsSDL92_Exporter::write_Line(Host, D.Level, "ENDDECISION;");
+  pop_Answer();
+  Decision D = std::move(Decisions.back());
   Decisions.pop_back();
+  std::size_t Host = top().Chunk;
+  if (D.Else >= 0) std::rotate(D.Answers.begin() + D.Else, D.Answers.begin() + D.Else + 1, D.Answers.end());
+  for (std::size_t Answer : D.Answers) Chunks[Host].Pieces.push_back({{}, Answer});
+  ClsSDL92_Exporter::write_Line(text_of(Host), D.Level, "ENDDECISION;");
 }
 
 void ClsSDL92_BodyWriter::put_NextState(const SMSym* Sym) {
   const std::string& Name = get_StateSection(Sym).Name;
-  Target& T = top();
-  ClsSDL92_Exporter::write_Cif(*T.Text, T.Level, "NEXTSTATE", *Sym);
-  ClsSDL92_Exporter::write_Line(*T.Text, T.Level, "NEXTSTATE " + Name + ";");
+  const Target& T = top();
+  std::string& Out = text_of(T.Chunk);
+  ClsSDL92_Exporter::write_Cif(Out, T.Level, "NEXTSTATE", *Sym);
+  ClsSDL92_Exporter::write_Line(Out, T.Level, "NEXTSTATE " + Name + ";");
 }
 
 void ClsSDL92_BodyWriter::put_EnclosedState(const SMSym* Sym) { push_State(Sym); }
@@ -154,12 +206,12 @@ void ClsSDL92_BodyWriter::put_SectionEnd(const SMSym*) {
 }
 
 void ClsSDL92_BodyWriter::finish(std::string& Out) const {
-  Out += Start;
+  append_Text(Out, Start);
   for (const Section& State : States) {
     if (State.Name == "-") continue;
     ClsSDL92_Exporter::write_Cif(Out, Level, "STATE", *State.Sym);
     ClsSDL92_Exporter::write_Line(Out, Level, "STATE " + State.Name + ";");
-    Out += State.Text;
+    append_Text(Out, State.Chunk);
     ClsSDL92_Exporter::write_Line(Out, Level, "ENDSTATE;");
   }
 }

@@ -2,7 +2,6 @@
 #define VEMRA_SDL92_BODY_H
 
 #include <deque>
-#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -37,38 +36,56 @@ public:
   void finish(std::string& Out) const;
 
 private:
+  // The text is kept as chunks: a chunk is a sequence of pieces, each some
+  // text and then, optionally, another chunk. Parts are filled in the order
+  // of the walk and put in their order by linking chunks, never by copying
+  // text, so that deep nesting costs no more than its length.
+  static const std::size_t NO_CHUNK = static_cast<std::size_t>(-1);
+  struct Piece {
+    std::string Text;
+    std::size_t Child = NO_CHUNK;
+  };
+  struct Chunk {
+    std::vector<Piece> Pieces;
+  };
   struct Section {
     std::string Name;
     const ClsStateMachineSymbol* Sym;
-    std::string Text;
+    std::size_t Chunk;
   };
   // Where statements go now: a start or state part, or one answer of a
   // decision; Level is that of the statements of a transition there.
   struct Target {
-    std::string* Text;
+    std::size_t Chunk;
     int Level;
     bool StateRoot;
     bool Answer;
+    std::size_t Decision = 0;  // of an answer: the number of open decisions
   };
   struct Decision {
     int Level;
     int Else = -1;
-    std::deque<std::string> Answers;
+    std::vector<std::size_t> Answers;
   };
 
+  std::size_t new_Chunk();
+  // The text at the end of a chunk, to append to.
+  std::string& text_of(std::size_t Chunk);
+  void append_Text(std::string& Out, std::size_t Chunk) const;
   Target& top();
+  void pop_Answer();
   Section& get_StateSection(const ClsStateMachineSymbol* Sym);
   void push_State(const ClsStateMachineSymbol* Sym);
   void write_Input(const ClsStateMachineSymbol* Sym, const char* Keyword);
-  void write_PendingLabel();
 
   ClsSDL92_Exporter& Exporter;
   int Level;
-  std::string Start;
+  std::deque<Chunk> Chunks;
+  std::size_t Start = new_Chunk();
   std::deque<Section> States;
   std::unordered_map<std::string, std::size_t> StateIndex;
   std::vector<Target> Targets;
-  std::vector<std::unique_ptr<Decision>> Decisions;
+  std::vector<Decision> Decisions;
   // A label of an input symbol: written after the INPUT, before its transition.
   std::string PendingLabel;
   const ClsStateMachineSymbol* PendingLabelSym = nullptr;

@@ -1,5 +1,7 @@
 #include "sdlpr/SDL92_Exporter.h"
 
+#include <algorithm>
+
 #include "sdlpr/SDL92_Body.h"
 #include "sdlpr/SDL92_Text.h"
 #include "sdlpr/SDL_PR_Elements.h"
@@ -32,7 +34,7 @@ bool share_Signal(const std::vector<std::string>& A, const std::vector<std::stri
 }  // namespace
 
 void ClsSDL92_Exporter::write_Line(std::string& Out, int Level, std::string_view Line) {
-  Out.append(static_cast<std::size_t>(Level * INDENT), ' ');
+  Out.append(static_cast<std::size_t>(std::min(Level, MAX_LEVEL) * INDENT), ' ');
   Out += Line;
   Out += '\n';
 }
@@ -232,17 +234,22 @@ std::string ClsSDL92_Exporter::get_ChannelEnd(bool IsEnv, int SymbolID) {
   return make_Name(Sym->content_ref(), "symbol", SymbolID);
 }
 
-// The items of a signal list with valid signal names ("name" or
-// "name(sorts)"; a signal list in parentheses is kept as it is).
+// The items of a list with valid names in front: "name", "name(...)" or
+// "name TO|VIA ..." (an item in parentheses is kept as it is).
 std::vector<std::string> ClsSDL92_Exporter::get_Signals(const std::string& List, const char* Kind, int ID) {
   std::vector<std::string> Items = SDL92_Text::split_List(List);
   for (std::string& Item : Items) {
-    std::size_t Open = Item.find('(');
-    if (Open == 0) continue;
-    std::string Rest = Open == std::string::npos ? "" : Item.substr(Open);
-    Item = make_Name(std::string_view(Item).substr(0, Open), Kind, ID) + Rest;
+    std::size_t End = Item.find('(');
+    if (End == 0) continue;
+    std::string Words = " " + SDL92_Text::upper(std::string_view(Item).substr(0, End)) + " ";
+    for (const char* Word : {" TO ", " VIA "}) End = std::min(End, Words.find(Word));
+    Item = make_Name(std::string_view(Item).substr(0, End), Kind, ID) + (End < Item.size() ? Item.substr(End) : "");
   }
   return Items;
+}
+
+std::string ClsSDL92_Exporter::make_Names(std::string_view List, int SymbolID) {
+  return join(get_Signals(std::string(List), "symbol", SymbolID));
 }
 
 std::string describe_SDL_PR_Error(const ClsSDL_PR_Writer_ErrorReporter& Error) {

@@ -40,9 +40,15 @@ public:
   // A valid SDL-92 name for a text of the element; a changed name is
   // reported (once per text).
   std::string make_Name(std::string_view Text, const char* Kind, int ID);
+  // A list whose items start with names (signals, a procedure or process
+  // with actual parameters, an output with TO or VIA), the names made valid.
+  std::string make_Names(std::string_view List, int SymbolID);
   void warn(const char* Kind, int ID, const std::string& Message);
 
+  // Spaces per level; deeper levels are not indented further, so that the
+  // text of a deep nesting stays proportional to its length.
   static const int INDENT = 4;
+  static const int MAX_LEVEL = 16;
   // "/* CIF KIND (x, y), (w, h) */" at the indentation level.
   static void write_Cif(std::string& Out, int Level, const char* Kind, const ClsRecPaS& Box);
   static void write_Line(std::string& Out, int Level, std::string_view Text);

@@ -12,12 +12,6 @@ namespace {
 bool is_Letter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 bool is_NameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; }
 
-std::string upper(std::string_view Text) {
-  std::string Out(Text);
-  for (char& c : Out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return Out;
-}
-
 const std::unordered_set<std::string>& keywords() {
   static const std::unordered_set<std::string> Words = {
       "ACTIVE", "ADDING", "ALL", "ALTERNATIVE", "AND", "ANY", "AS", "ATLEAST", "AXIOMS", "BLOCK", "CALL",
@@ -112,6 +106,12 @@ std::string_view trim(std::string_view Text) {
 std::vector<std::string> split_List(std::string_view Text) { return split_At(Text, ','); }
 
 std::vector<std::string> split_Declarations(std::string_view Text) { return split_At(Text, ';'); }
+
+std::string upper(std::string_view Text) {
+  std::string Out(Text);
+  for (char& c : Out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return Out;
+}
 
 std::string first_Word(std::string_view Statement) {
   std::size_t End = 0;

@@ -25,6 +25,7 @@ std::vector<std::string> split_List(std::string_view Text);
 // the text is split at ";" outside parentheses and character strings, and
 // every statement is trimmed; empty statements are dropped.
 std::vector<std::string> split_Declarations(std::string_view Text);
+std::string upper(std::string_view Text);
 // The first word of a statement, in upper case.
 std::string first_Word(std::string_view Statement);
 
