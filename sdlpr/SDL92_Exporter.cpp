@@ -186,7 +186,8 @@ void ClsSDL92_Exporter::write_Channel(const ClsChannel* Chan, EnumDia::Type Type
   bool Route = Type == EnumDia::BLK_DIA;
   write_Line(Text, Level, (Route ? "SIGNALROUTE " : "CHANNEL ") + Name);
   if (!Forward.empty()) write_Line(Text, Level + 1, "FROM " + Source + " TO " + Dest + " WITH " + join(Forward) + ";");
-  if (!Backward.empty()) write_Line(Text, Level + 1, "FROM " + Dest + " TO " + Source + " WITH " + join(Backward) + ";");
+  if (!Backward.empty())
+    write_Line(Text, Level + 1, "FROM " + Dest + " TO " + Source + " WITH " + join(Backward) + ";");
   if (!Route) write_Line(Text, Level, "ENDCHANNEL;");
 
   OuterChannel Written{ID, Name, Forward};

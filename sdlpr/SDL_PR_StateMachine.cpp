@@ -133,7 +133,8 @@ void ClsSDL_PR_StateMaWalk::follow(const ClsFlowLine* Line, bool StartRule) {
 
 const std::string* ClsSDL_PR_StateMaWalk::get_Keyword(SMSym::e_StateMachineSymbolType Type) const {
   using W = ClsSDL_PR_Writer;
-  if (Type == Kinds.Start) return Type == SMSym::START ? &W::KW_STATE_MA_START_SYM : &W::KW_STATE_MA_PROCEDURE_START_STATE_SYM;
+  if (Type == Kinds.Start)
+    return Type == SMSym::START ? &W::KW_STATE_MA_START_SYM : &W::KW_STATE_MA_PROCEDURE_START_STATE_SYM;
   if (Type == Kinds.End) return Type == SMSym::STOP ? &W::KW_STATE_MA_STOP_SYM : &W::KW_STATE_MA_PROCEDURE_RETURN_SYM;
   switch (Type) {
     case SMSym::STATE: return &W::KW_STATE_MA_STATE_SYM;
