@@ -17,7 +17,10 @@ class ClsSDL92_Exporter;
 // state name (state symbols with the same name are one state), each with the
 // transitions found at any of its symbols. A state that is only a NEXTSTATE
 // gets an empty part, so every state named is defined. Answers of a decision
-// keep their order, except that the ELSE part goes last.
+// keep their order, except that the ELSE part goes last. Labels and JOINs
+// are those of the walk; as no label may stand before an INPUT, an input's
+// label goes right after it, and a second way into that input (from another
+// state) is written as the INPUT again followed by a JOIN to that label.
 class ClsSDL92_BodyWriter : public ClsSDL_PR_StateMaSink {
 public:
   ClsSDL92_BodyWriter(ClsSDL92_Exporter& Exporter, int Level) : Exporter(Exporter), Level(Level) {}
@@ -40,7 +43,7 @@ private:
   // text and then, optionally, another chunk. Parts are filled in the order
   // of the walk and put in their order by linking chunks, never by copying
   // text, so that deep nesting costs no more than its length.
-  static const std::size_t NO_CHUNK = static_cast<std::size_t>(-1);
+  static constexpr std::size_t NO_CHUNK = static_cast<std::size_t>(-1);
   struct Piece {
     std::string Text;
     std::size_t Child = NO_CHUNK;

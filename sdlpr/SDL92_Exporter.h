@@ -47,8 +47,8 @@ public:
 
   // Spaces per level; deeper levels are not indented further, so that the
   // text of a deep nesting stays proportional to its length.
-  static const int INDENT = 4;
-  static const int MAX_LEVEL = 16;
+  static constexpr int INDENT = 4;
+  static constexpr int MAX_LEVEL = 16;
   // "/* CIF KIND (x, y), (w, h) */" at the indentation level.
   static void write_Cif(std::string& Out, int Level, const char* Kind, const ClsRecPaS& Box);
   static void write_Line(std::string& Out, int Level, std::string_view Text);
