@@ -1,6 +1,7 @@
 #include "sdlpr/SDL92_Exporter.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "sdlpr/SDL92_Body.h"
 #include "sdlpr/SDL92_Text.h"
@@ -39,11 +40,24 @@ void ClsSDL92_Exporter::write_Line(std::string& Out, int Level, std::string_view
   Out += '\n';
 }
 
+// Appended piece by piece: one such line stands before most statements.
 void ClsSDL92_Exporter::write_Cif(std::string& Out, int Level, const char* Kind, const ClsRecPaS& Box) {
-  write_Line(Out, Level,
-             std::string("/* CIF ") + Kind + " (" + std::to_string(Box.get_x_left_up()) + ", " +
-                 std::to_string(Box.get_y_left_up()) + "), (" + std::to_string(Box.get_width()) + ", " +
-                 std::to_string(Box.get_height()) + ") */");
+  auto number = [&Out](int Value) {
+    char Digits[16];
+    Out.append(Digits, std::to_chars(Digits, Digits + sizeof Digits, Value).ptr);
+  };
+  Out.append(static_cast<std::size_t>(std::min(Level, MAX_LEVEL) * INDENT), ' ');
+  Out += "/* CIF ";
+  Out += Kind;
+  Out += " (";
+  number(Box.get_x_left_up());
+  Out += ", ";
+  number(Box.get_y_left_up());
+  Out += "), (";
+  number(Box.get_width());
+  Out += ", ";
+  number(Box.get_height());
+  Out += ") */\n";
 }
 
 void ClsSDL92_Exporter::warn(const char* Kind, int ID, const std::string& Message) {
