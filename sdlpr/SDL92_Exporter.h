@@ -92,6 +92,16 @@ std::string describe_SDL_PR_Error(const ClsSDL_PR_Writer_ErrorReporter& Error);
 // nothing is written and false is returned; warnings are appended.
 bool export_SDL92(const SysSpec& Model, std::ostream& Out, std::vector<std::string>& Warnings, std::string& Error);
 
+// Writes the text to a new file next to Path and renames it to Path, so that
+// Path is replaced as a whole or not at all; "" on success, else the reason.
+std::string write_FileReplacing(const std::string& Path, const std::string& Text);
+
+// Exports the model to the file through write_FileReplacing. On an error
+// (see describe_SDL_PR_Error, or "cannot write ...") the file is left as it
+// was and false is returned; warnings are appended.
+bool export_SDL92_File(const SysSpec& Model, const std::string& Path, std::vector<std::string>& Warnings,
+                       std::string& Error);
+
 }  // namespace Vemra
 
 #endif

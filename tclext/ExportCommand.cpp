@@ -5,16 +5,9 @@
 // {SDL EXPORT kind ?symbolID pageID diagramID?}). The text goes to a
 // temporary file next to FILE that is renamed to FILE only when complete, so
 // a failed export leaves FILE as it was.
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <tcl.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <string>
-#include <vector>
 
 #include "sdlpr/SDL92_Exporter.h"
 #include "tclext/AppVars.h"
@@ -49,34 +42,6 @@ int raise_ExportError(Tcl_Interp* interp, const ClsSDL_PR_Writer_ErrorReporter& 
   return raise(interp, describe_SDL_PR_Error(Error), Code);
 }
 
-// Writes the text to a new file next to Path and renames it to Path; an
-// empty string on success, else the reason.
-std::string write_Replacing(const std::string& Path, const std::string& Text) {
-  std::vector<char> Temp(Path.begin(), Path.end());
-  for (char c : std::string(".tmpXXXXXX")) Temp.push_back(c);
-  Temp.push_back('\0');
-  int fd = ::mkstemp(Temp.data());
-  if (fd < 0) return std::strerror(errno);
-  std::size_t Done = 0;
-  while (Done < Text.size()) {
-    ssize_t n = ::write(fd, Text.data() + Done, Text.size() - Done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    Done += static_cast<std::size_t>(n);
-  }
-  int Failure = Done == Text.size() ? 0 : (errno ? errno : EIO);
-  // mkstemp creates the file for the owner only: keep the mode of the file
-  // replaced, or give a new one the usual mode.
-  struct stat Old;
-  mode_t Mode = ::stat(Path.c_str(), &Old) == 0 ? (Old.st_mode & 07777) : 0644;
-  if (!Failure && ::fchmod(fd, Mode) != 0) Failure = errno;
-  if (::close(fd) != 0 && !Failure) Failure = errno;
-  if (!Failure && std::rename(Temp.data(), Path.c_str()) != 0) Failure = errno;
-  if (!Failure) return {};
-  ::unlink(Temp.data());
-  return std::strerror(Failure);
-}
-
 }  // namespace
 
 int export_PR(ClientData, Tcl_Interp* interp, int objc, Tcl_Obj* const objv[]) {
@@ -94,9 +59,11 @@ int export_PR(ClientData, Tcl_Interp* interp, int objc, Tcl_Obj* const objv[]) {
     return raise_ExportError(interp, Error);
   } catch (const std::exception& Error) {
     return raise(interp, Error.what(), error_Code("not_specified"));
+  } catch (...) {
+    return raise(interp, "not_specified", error_Code("not_specified"));
   }
   std::string Path = Tcl_GetString(objv[1]);
-  std::string Failure = write_Replacing(Path, Text);
+  std::string Failure = write_FileReplacing(Path, Text);
   if (!Failure.empty()) return raise(interp, "cannot write \"" + Path + "\": " + Failure, error_Code("write_failed"));
   Tcl_Obj* Warnings = Tcl_NewListObj(0, nullptr);
   for (const std::string& Warning : Exporter.get_Warnings())

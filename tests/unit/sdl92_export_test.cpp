@@ -35,6 +35,16 @@ TEST(Sdl92Export, GoldenFilesReadBack) {
     EXPECT_EQ(Warnings, read_File(data(std::string(Name) + ".warnings"))) << Name;
     EXPECT_EQ(sdl92_reader::Reader().check(Text), "") << Name;
   }
+  // Through a file: the same text, and a path that cannot be written fails.
+  SysSpec Model;
+  Model.load(data("example_model.xml"));
+  std::vector<std::string> Warnings;
+  std::string Path = sdlpr_test::temp_Path("export.pr"), Error;
+  EXPECT_TRUE(export_SDL92_File(Model, Path, Warnings, Error));
+  EXPECT_EQ(read_File(Path), read_File(data("example_model.pr")));
+  std::remove(Path.c_str());
+  EXPECT_FALSE(export_SDL92_File(Model, "/nonexistent-dir/x.pr", Warnings, Error));
+  EXPECT_EQ(Error.rfind("cannot write \"/nonexistent-dir/x.pr\": ", 0), 0u) << Error;
 }
 
 TEST(Sdl92Export, ReaderFindsFaults) {
