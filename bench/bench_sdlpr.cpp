@@ -1,6 +1,7 @@
-// Generation time of the SDL/PR writer against model size: one large process
-// graph, and many small diagrams. The argument is the number of
-// state-machine symbols; the file goes to /tmp.
+// Generation time of the SDL/PR writer and of the SDL-92 export against model
+// size: one large process graph, and many small diagrams. The argument is the
+// number of state-machine symbols; the SDL/PR file goes to /tmp, the export
+// stays in memory.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "model/SysSpec.h"
+#include "sdlpr/SDL92_Exporter.h"
 #include "sdlpr/SDL_PR_Writer.h"
 
 using namespace Vemra;
@@ -107,8 +109,27 @@ void BM_Generate(benchmark::State& state) {
   state.counters["symbols/s"] = benchmark::Counter(Symbols, benchmark::Counter::kIsIterationInvariantRate);
 }
 
+template <std::unique_ptr<SysSpec> (*Build)(int)>
+void BM_Export(benchmark::State& state) {
+  int Symbols = static_cast<int>(state.range(0));
+  std::unique_ptr<SysSpec> S = Build(Symbols);
+  for (auto _ : state) {
+    ClsSDL92_Exporter Exporter(*S);
+    benchmark::DoNotOptimize(Exporter.export_Text());
+  }
+  state.SetComplexityN(Symbols);
+  state.counters["symbols/s"] = benchmark::Counter(Symbols, benchmark::Counter::kIsIterationInvariantRate);
+}
+
 }  // namespace
 
+BENCHMARK_TEMPLATE(BM_Export, one_Large_Process)
+    ->Arg(1000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK_TEMPLATE(BM_Export, many_Diagrams)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(BM_Generate, one_Large_Process)
     ->ArgsProduct({{10000, 100000, 1000000}, {0}})
     ->Unit(benchmark::kMillisecond)

@@ -1,5 +1,5 @@
 # Writes the example model as SDL/PR text in both layouts, prints the
-# referenced one, then shows how an incomplete state machine is reported:
+# referenced one and the start of its SDL-92 export, then shows how an incomplete state machine is reported:
 # the generation names the symbol, its page and its diagram.
 #
 #   SDL_LIB_DIR=<build>/lib xvfb-run -a tclsh examples/sdlpr_demo.tcl
@@ -39,6 +39,13 @@ puts "\n---- $referenced ----"
 puts -nonewline [read_file $referenced]
 puts "---- end ----\n"
 
+# The same model as standard SDL-92 with CIF layout, for other SDL tools.
+set standard [file join $dir standard.pr]
+puts "SDL-92 export     -> $standard: warnings {[sdl::export_pr $standard]}"
+puts "---- first lines of $standard ----"
+puts [join [lrange [split [read_file $standard] \n] 0 12] \n]
+puts "---- ... ----\n"
+
 # The incomplete variant: the "false" branch now leads through an output
 # symbol that has no outgoing flow line, so its transition never ends.
 set pro [dict get $ids processDia]
@@ -53,6 +60,7 @@ if {[dict get $report GeneratingPR_State] eq "Error" && [dict exists $report Sym
         [dict get $report ErrorType] [dict get $report Symbol_ID] $alarm \
         [dict get $report Page_ID] [dict get $report Diagram_ID] $pro]
 }
+if {[catch {sdl::export_pr $standard} message]} { puts "SDL-92 export of the incomplete variant: $message" }
 puts "the file keeps what was written before the error; its last lines:"
 puts [join [lrange [split [string trimright [read_file $incomplete] \n] \n] end-4 end] \n]
 

@@ -2,6 +2,8 @@
 
 #include <list>
 
+#include "sdlpr/SDL_PR_Elements.h"
+
 namespace Vemra {
 
 const std::string ClsSDL_PR_Writer::KW_SYSDIA = "SYSTEM";
@@ -44,37 +46,7 @@ const std::string ClsSDL_PR_Writer::KW_STATE_MA_ENDDECISION = "ENDDECISION";
 const std::string ClsSDL_PR_Writer::KW_NEXTSTATE = "NEXTSTATE";
 const std::string ClsSDL_PR_Writer::KW_JOIN = "JOIN";
 
-namespace {
-
-// Calls f for every element that `query` lists, page by page in page order.
-template <class T, class Query, class F>
-void for_each_OnPages(const Diagram* Dia, Query query, F f) {
-  std::list<int> Pages;
-  Dia->get_IDsOfPages(Pages);
-  std::list<const T*> Elements;
-  for (int PageID : Pages) {
-    Elements.clear();
-    ClsMoAccessInfo Info;
-    query(PageID, Elements, Info);
-    for (const T* Element : Elements) f(Element);
-  }
-}
-
-template <class F>
-void for_each_Sym(const Diagram* Dia, EnumSym::Type Kind, F f) {
-  for_each_OnPages<Symbol>(
-      Dia, [&](int PageID, auto& Syms, auto& Info) { Dia->get_Syms(Kind, PageID, Syms, Info); }, f);
-}
-
-template <class F>
-void for_each_Channel(const Diagram* Dia, F f) {
-  for_each_OnPages<ClsChannel>(
-      Dia, [&](int PageID, auto& Channels, auto& Info) { Dia->get_Channels(PageID, Channels, Info); }, f);
-}
-
-bool is_StateMaDiagram(EnumDia::Type Type) { return Type == EnumDia::PRO_DIA || Type == EnumDia::PROCEDURE_DIA; }
-
-}  // namespace
+using namespace SDL_PR_Elements;
 
 ClsSDL_PR_Writer::ClsSDL_PR_Writer() : pStream(nullptr), pSysSpec(nullptr) {}
 

@@ -95,7 +95,7 @@ public:
   void write_StringBlockToFile(std::string_view Text, bool NewLine) const;
 
 private:
-  friend class ClsSDL_PR_StateMaWalk;
+  friend class ClsSDL_PR_TextSink;
 
   // Pieces of one output line, written one after the other, then the line end.
   template <class... Pieces>

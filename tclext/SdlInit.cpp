@@ -78,6 +78,7 @@ extern "C" __attribute__((visibility("default"))) int Sdl_Init(Tcl_Interp* inter
       Tcl_CreateObjCommand(interp, cmd.name, TMA::get_ReferencingDiagramID, nullptr, nullptr);
   }
   Tcl_CreateObjCommand(interp, "sdl::check", TMA::check_Model, nullptr, nullptr);
+  Tcl_CreateObjCommand(interp, "sdl::export_pr", TMA::export_PR, nullptr, nullptr);
   Tcl_SetVar(interp, "ApplInstPath", AppVars.get_Appl_Inst_Path().c_str(), TCL_GLOBAL_ONLY);
   Tcl_SetVar(interp, "DefaultProjectsDir", AppVars.get_DefaultProjectsDir().c_str(), TCL_GLOBAL_ONLY);
   return TCL_OK;

@@ -63,6 +63,8 @@ VEMRA_TCL_PROC(get_System_Model_ID);
 int get_ReferencingDiagramID(ClientData clientData, Tcl_Interp* interp, int objc, Tcl_Obj* const objv[]);  // object command
 // sdl::check, outside the 44 commands: the model checker's findings as a list of dicts.
 int check_Model(ClientData clientData, Tcl_Interp* interp, int objc, Tcl_Obj* const objv[]);
+// sdl::export_pr, outside the editor's command table (object command).
+int export_PR(ClientData clientData, Tcl_Interp* interp, int objc, Tcl_Obj* const objv[]);
 VEMRA_TCL_PROC(get_ProcedureDiagramFormalParameters);
 VEMRA_TCL_PROC(modify_ProcedureDiaFormalParameters);
 VEMRA_TCL_PROC(get_PageSize);

@@ -3,6 +3,7 @@
 #include <map>
 #include <random>
 
+#include "sdlpr/SDL92_Exporter.h"
 #include "tests/unit/sdlpr_support.h"
 
 using namespace sdlpr_test;
@@ -253,6 +254,16 @@ TEST(SdlPrStateMachineDepth, RandomGraphsMatchTheRecursiveWalk) {
         EXPECT_EQ(o.Diagram, m.D);
       }
     }
+    // The SDL-92 export walks the same graph: same error, and then nothing written.
+    std::ostringstream exported;
+    std::vector<std::string> warnings;
+    std::string error, wanted = refStop.Type == NONE ? "" : refStop.Type == UNSPECIFIED ? "not_specified"
+        : SMError::get_StateMaErrorText(static_cast<SMError::e_StateMaErrorType>(refStop.Type)) + ": symbol " +
+          std::to_string(refStop.Symbol) + ", page " + std::to_string(m.outcome(true).Page) + ", diagram " +
+          std::to_string(m.D);
+    EXPECT_EQ(export_SDL92(m.Model, exported, warnings, error), refStop.Type == NONE) << "seed " << seed;
+    EXPECT_EQ(error, wanted) << "seed " << seed;
+    EXPECT_EQ(exported.str().empty(), refStop.Type != NONE) << "seed " << seed;
     (refStop.Type == NONE ? complete : stopped)++;
   }
   // Both outcomes must be well represented for the comparison to mean much.
@@ -290,4 +301,10 @@ TEST(SdlPrStateMachineDepth, DeepDecisionChain) {
     close += "(n):\nSTOP ;\nENDDECISION;\n";
   }
   EXPECT_EQ(m.generate(true), m.wrap("START ;\n" + open + "STOP ;\n" + close, true));
+  // The export of the chain: indentation stops growing, the text grows linearly.
+  std::ostringstream exported;
+  std::vector<std::string> warnings;
+  std::string error;
+  ASSERT_TRUE(export_SDL92(m.Model, exported, warnings, error));
+  EXPECT_LT(exported.str().size(), depth * 1000u);
 }
