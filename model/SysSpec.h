@@ -10,6 +10,8 @@
 
 namespace Vemra {
 
+class ClsRenumberingHelper;
+
 // One system model: the root of the diagram tree and the single entry
 // point of the model. Every operation names its target by model ID, resolved
 // through the element map to the diagram that does the work.
@@ -22,7 +24,9 @@ public:
 
   void reset();
   // Model file bridges (implemented with the model file reader and writer).
-  void load(const std::string& path);
+  // When fileIds is given, a successful load leaves in it the pairs of file
+  // ID and model ID of everything read.
+  void load(const std::string& path, ClsRenumberingHelper* fileIds = nullptr);
   bool store(const std::string& path);
 
   // Whole diagrams

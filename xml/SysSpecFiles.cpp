@@ -10,7 +10,7 @@ bool SysSpec::store(const std::string& path) {
 }
 
 // A failed read leaves this system model reset (the empty system model).
-void SysSpec::load(const std::string& path) {
+void SysSpec::load(const std::string& path, ClsRenumberingHelper* fileIds) {
   ClsXML_Reader Reader;
   reset();
   try {
@@ -19,6 +19,7 @@ void SysSpec::load(const std::string& path) {
     reset();
     throw;
   }
+  if (fileIds) *fileIds = std::move(Reader.get_IDs());
 }
 
 }  // namespace Vemra
