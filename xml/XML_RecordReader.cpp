@@ -54,7 +54,7 @@ int diagram_Name(const xmlNode* Node) {
 class FileSource {
 public:
   explicit FileSource(const std::string& FileName) {
-    fd = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC);
+    fd = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);  // a pipe must not block
     if (fd < 0) return;
     if (::fstat(fd, &Opened) == 0 && S_ISREG(Opened.st_mode) && Opened.st_size > 0 && Opened.st_size <= INT_MAX)
       Size = static_cast<std::size_t>(Opened.st_size);
