@@ -164,7 +164,8 @@ TEST(XmlReader, FileRewrittenDuringTheLoad) {
 // The pairs of file ID and model ID of a load, for callers that keep file IDs.
 TEST(XmlReader, LoadHandsBackTheFileIDs) {
   std::string path = temp_path("ids.xml");
-  write_file(path, file_with(dia("SYSDIA", 7, "R", 8, ref_sym("BLK_INST_REF", 30, 40, 8, "B")) + dia("BLKDIA", 40, "B", 41)));
+  write_file(path,
+             file_with(dia("SYSDIA", 7, "R", 8, ref_sym("BLK_INST_REF", 30, 40, 8, "B")) + dia("BLKDIA", 40, "B", 41)));
   SysSpec sysSpec;
   ClsRenumberingHelper ids;
   sysSpec.load(path, &ids);
