@@ -68,10 +68,12 @@ const StringCommand COMMANDS[] = {
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) int Sdl_Init(Tcl_Interp* interp) {
+  // Interpreters of several threads may load the package at once: the stub
+  // tables and the debug printer are set up by one at a time.
+  TclExt::ModelLock Guard;
   if (Tcl_InitStubs(interp, "8.0", 0) == nullptr) return TCL_ERROR;
   if (Tk_InitStubs(interp, "8.0", 0) == nullptr) return TCL_ERROR;
   if (Tcl_PkgProvide(interp, "sdl", "1.0") != TCL_OK) return TCL_ERROR;
-  TclExt::ModelLock Guard;
   DebugPrinter::get_Instance("");
   // Every command runs under the model lock (interpreters of other threads
   // may load the package too).
