@@ -24,8 +24,8 @@ public:
 
   void reset();
   // Model file bridges (implemented with the model file reader and writer).
-  // After a successful load, `fileIds` (when given) holds the pairs of file
-  // ID and model ID of that load.
+  // When fileIds is given, a successful load leaves in it the pairs of file
+  // ID and model ID of everything read.
   void load(const std::string& path, ClsRenumberingHelper* fileIds = nullptr);
   bool store(const std::string& path);
 

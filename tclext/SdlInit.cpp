@@ -3,6 +3,7 @@
 
 #include "model/DebugPrinter.h"
 #include "tclext/AppVars.h"
+#include "tclext/ModelLock.h"
 #include "tclext/TclModelAccess.h"
 
 using namespace Vemra;
@@ -67,18 +68,23 @@ const StringCommand COMMANDS[] = {
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) int Sdl_Init(Tcl_Interp* interp) {
+  // Interpreters of several threads may load the package at once: the stub
+  // tables and the debug printer are set up by one at a time.
+  TclExt::ModelLock Guard;
   if (Tcl_InitStubs(interp, "8.0", 0) == nullptr) return TCL_ERROR;
   if (Tk_InitStubs(interp, "8.0", 0) == nullptr) return TCL_ERROR;
   if (Tcl_PkgProvide(interp, "sdl", "1.0") != TCL_OK) return TCL_ERROR;
   DebugPrinter::get_Instance("");
+  // Every command runs under the model lock (interpreters of other threads
+  // may load the package too).
   for (const StringCommand& cmd : COMMANDS) {
     if (cmd.proc)
-      Tcl_CreateCommand(interp, cmd.name, cmd.proc, nullptr, nullptr);
+      TclExt::create_LockedCommand(interp, cmd.name, cmd.proc);
     else
-      Tcl_CreateObjCommand(interp, cmd.name, TMA::get_ReferencingDiagramID, nullptr, nullptr);
+      TclExt::create_LockedObjCommand(interp, cmd.name, TMA::get_ReferencingDiagramID);
   }
-  Tcl_CreateObjCommand(interp, "sdl::check", TMA::check_Model, nullptr, nullptr);
-  Tcl_CreateObjCommand(interp, "sdl::export_pr", TMA::export_PR, nullptr, nullptr);
+  TclExt::create_LockedObjCommand(interp, "sdl::check", TMA::check_Model);
+  TclExt::create_LockedObjCommand(interp, "sdl::export_pr", TMA::export_PR);
   Tcl_SetVar(interp, "ApplInstPath", AppVars.get_Appl_Inst_Path().c_str(), TCL_GLOBAL_ONLY);
   Tcl_SetVar(interp, "DefaultProjectsDir", AppVars.get_DefaultProjectsDir().c_str(), TCL_GLOBAL_ONLY);
   return TCL_OK;

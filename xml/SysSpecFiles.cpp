@@ -19,7 +19,7 @@ void SysSpec::load(const std::string& path, ClsRenumberingHelper* fileIds) {
     reset();
     throw;
   }
-  if (fileIds) *fileIds = Reader.get_IDs();
+  if (fileIds) *fileIds = std::move(Reader.get_IDs());
 }
 
 }  // namespace Vemra

@@ -11,11 +11,12 @@
 
 namespace Vemra {
 
+const std::string ClsXML_NodeAccess::ENTITY_LIMIT_MESSAGE = "Entity expansion too large";
+
 namespace {
 // libxml2 refuses deeper entity nesting while parsing already; this guards the
 // expansion should a document ever get past it.
 const int MAX_ENTITY_DEPTH = 64;
-const char* const ENTITY_LIMIT_MESSAGE = "Entity expansion too large";
 
 void append_Content(const xmlNode* Node, std::string& Out) {
   if (Node->content) Out += reinterpret_cast<const char*>(Node->content);

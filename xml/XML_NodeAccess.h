@@ -12,12 +12,15 @@ namespace Vemra {
 // libxml2's xmlNodeListGetString, xmlNodeGetContent and xmlGetProp (entities
 // replaced, attribute defaults of an internal DTD subset), but without their
 // unbounded recursion: entity references are expanded iteratively, and the
-// work spent on entity expansion during one read is limited, so that a file
-// of nested entities ("billion laughs") fails quickly instead of exhausting
-// time or memory. A file without entity references never reaches the limit.
+// work spent on entity expansion is limited, so that a file of nested
+// entities ("billion laughs") fails quickly instead of exhausting time or
+// memory. A file without entity references never reaches the limit. The work
+// is counted per element read (take_Work), so that the whole load can charge
+// it in reading order.
 class ClsXML_NodeAccess {
 public:
   static const std::size_t ENTITY_WORK_LIMIT = 1 << 24;
+  static const std::string ENTITY_LIMIT_MESSAGE;
 
   explicit ClsXML_NodeAccess(xmlDocPtr Doc) : Doc(Doc), EntityWork(0) {}
 
@@ -37,6 +40,13 @@ public:
   std::string whole_Text(const xmlNode* Element);
   // xmlGetProp: false when the element has no such attribute.
   bool get_Attribute(const xmlNode* Element, const std::string& Name, std::string& Value);
+
+  // The expansion work charged since the last call.
+  std::size_t take_Work() {
+    std::size_t Work = EntityWork;
+    EntityWork = 0;
+    return Work;
+  }
 
   // base-10 strtol, narrowed to int by saturation.
   static int to_Int(const std::string& Text);

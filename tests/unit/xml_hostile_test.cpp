@@ -142,3 +142,37 @@ TEST(XmlHostile, EveryTruncationOfAValidFileFailsOrLoads) {
   for (std::size_t n = 0; n < full.size() - 1; n += 7) EXPECT_EQ(load_text(sysSpec, full.substr(0, n)), PARSE_ERROR) << n;
   EXPECT_EQ(load_text(sysSpec, full), "OK");
 }
+
+// The document tree decides, however the file is read: bytes after a NUL
+// that follows the root, other encodings, nodes that are no elements but
+// carry an element's name, and diagram elements below other elements.
+TEST(XmlHostile, WhatTheDocumentTreeShows) {
+  const std::string blk = dia("BLKDIA", 40, "B", 41), ref = sysdia(ref_sym("BLK_INST_REF", 3, 40, 2, "B"));
+  std::string utf16 = "\xff\xfe";
+  for (char c : edit(file_with(ref + blk), "?>", " encoding=\"UTF-16\"?>")) utf16 += std::string{c, '\0'};
+  const struct {
+    std::string text, expected;
+  } rows[] = {
+      {file_with(ref + blk) + std::string("\0 trailing", 10), "OK"},
+      {utf16, "OK"},
+      {with_dtd("<!ENTITY TEXTSYM \"t\">\n", sysdia("&TEXTSYM;\n")), "Missing attribute ID in element TEXTSYM"},
+      {file_with(sysdia("<?CHANNEL x?>\n")), "Missing attribute ID in element CHANNEL"},
+      {file_with(ref + element("WRAP", blk)), "OK"},
+      {file_with(edit(ref, PAS1234, PAS1234 + blk)), "OK"},
+      {file_with(ref + "<BLKDIA/>\n" + blk), "Missing attribute ID in element BLKDIA"},
+      {file_with(edit(edit(ref, "<SYSDIA", "<a:SYSDIA xmlns:a=\"urn:a\""), "</SYSDIA>", "</a:SYSDIA>") + blk),
+       "More than one system diagram"},
+  };
+  for (const auto& row : rows) expect_load(row.text, row.expected, row.text);
+}
+
+// The expansion work is counted over the whole load, element by element in
+// reading order: 15 symbols of a 1 MB entity load, 17 exceed the limit.
+TEST(XmlHostile, EntityExpansionIsLimitedOverTheWholeLoad) {
+  const std::string dtd = "<!ENTITY big \"" + std::string(1 << 20, 'a') + "\">\n";
+  for (int count : {15, 17}) {
+    std::string symbols;
+    for (int id = 3; id < 3 + count; ++id) symbols += text_sym(id, content("&big;"));
+    expect_load(with_dtd(dtd, sysdia(symbols)), count == 15 ? "OK" : "Entity expansion too large");
+  }
+}

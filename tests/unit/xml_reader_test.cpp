@@ -1,4 +1,9 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <atomic>
 #include <cstdlib>
+#include <thread>
 
 #include "tests/unit/xml_test_support.h"
 
@@ -106,8 +111,10 @@ TEST(XmlReader, ErrorsOfDiagramsPagesAndChannels) {
       {"<SYSSPEC><SYSDIA></SYSSPEC>", PARSE_ERROR},
   };
   for (const auto& row : rows) expect_load(row.text, row.expected, row.text);
-  // Files that cannot be read at all.
-  for (const std::string& path : {temp_path("does_not_exist.xml"), std::string("/")}) {
+  // Files that cannot be read at all; a pipe fails at once, writer or not.
+  std::string fifo = temp_path("fifo");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {temp_path("does_not_exist.xml"), std::string("/"), fifo}) {
     try {
       model.load(path);
       ADD_FAILURE() << path;
@@ -116,6 +123,55 @@ TEST(XmlReader, ErrorsOfDiagramsPagesAndChannels) {
       EXPECT_EQ(e.get_ErrorMessage(), PARSE_ERROR);
     }
   }
+  std::remove(fifo.c_str());
+}
+
+// Another program rewrites the file again and again while it is loaded: each
+// load reads the whole model or fails with the parse error and an empty
+// model, never a crash or a part of the file.
+TEST(XmlReader, FileRewrittenDuringTheLoad) {
+  std::string body;
+  for (int id = 3; id < 60000; ++id) body += text_sym(id, content("text " + std::to_string(id)));
+  const std::string full = file_with(sysdia(body)), path = temp_path("rewritten.xml");
+  write_file(path, full);
+  std::atomic<bool> stop(false);
+  std::thread writer([&] {
+    while (!stop) {
+      int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC);
+      for (std::size_t at = 0; fd >= 0 && at < full.size(); at += 1 << 16)
+        if (::write(fd, full.data() + at, std::min<std::size_t>(1 << 16, full.size() - at)) < 0) break;
+      if (fd >= 0) ::close(fd);
+    }
+  });
+  for (int i = 0; i < 10; ++i) {
+    SysSpec sysSpec;
+    std::string outcome = "OK";
+    try {
+      sysSpec.load(path);
+    } catch (const ClsXML_Reader_ErrorReporter& e) {
+      outcome = e.get_ErrorMessage();
+    }
+    EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), outcome == "OK" ? 59999u : 1u) << outcome;
+    if (outcome != "OK") {
+      EXPECT_EQ(outcome, PARSE_ERROR);
+    }
+  }
+  stop = true;
+  writer.join();
+  std::remove(path.c_str());
+}
+
+// The pairs of file ID and model ID of a load, for callers that keep file IDs.
+TEST(XmlReader, LoadHandsBackTheFileIDs) {
+  std::string path = temp_path("ids.xml");
+  write_file(path,
+             file_with(dia("SYSDIA", 7, "R", 8, ref_sym("BLK_INST_REF", 30, 40, 8, "B")) + dia("BLKDIA", 40, "B", 41)));
+  SysSpec sysSpec;
+  ClsRenumberingHelper ids;
+  sysSpec.load(path, &ids);
+  const int pairs[][2] = {{7, 1}, {8, 2}, {30, 3}, {40, 4}, {41, 5}};
+  for (const auto& pair : pairs) EXPECT_EQ(ids.get_New_ID_from_Old_ID(pair[0]), pair[1]) << pair[0];
+  std::remove(path.c_str());
 }
 
 TEST(XmlReader, DocumentsOfTheWrongTypeLoadEmpty) {
