@@ -66,6 +66,8 @@ bool is_Unspecified(const std::string& Rule) {
          Rule == "decision-answers";
 }
 
+}  // namespace
+
 // Names the place of a generation error through the checker's findings: the
 // one for the symbol of a graph error, or every error for an error without
 // details. Without any, the output could not be written (exit 2).
@@ -93,7 +95,6 @@ int report_GraphError(const std::string& File, const LoadedModel& M, const ClsSD
   return EXIT_TROUBLE;
 }
 
-}  // namespace
 
 int run_Pr(const std::vector<std::string>& Args) {
   bool Nested = false;

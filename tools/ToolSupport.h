@@ -10,6 +10,7 @@
 #include "check/ModelChecker.h"
 #include "model/RenumberingHelper.h"
 #include "model/SysSpec.h"
+#include "sdlpr/SDL_PR_Errors.h"
 
 namespace SdlTool {
 
@@ -41,13 +42,21 @@ private:
 std::string format_Finding(const std::string& File, const Vemra::ClsCheckFinding& F, const LoadedModel& M);
 std::string json_String(const std::string& Text);
 
+// Reports an SDL/PR generation error of the model (a graph error, or one
+// without details when E is null) on standard error with its place in file
+// IDs; returns the exit code.
+int report_GraphError(const std::string& File, const LoadedModel& M,
+                      const Vemra::ClsSDL_PR_Writer_StateMaSymError* E);
+
 int run_Check(const std::vector<std::string>& Args);
 int run_Pr(const std::vector<std::string>& Args);
 int run_Stats(const std::vector<std::string>& Args);
+int run_Export(const std::vector<std::string>& Args);
 
 extern const char* const CHECK_HELP;
 extern const char* const PR_HELP;
 extern const char* const STATS_HELP;
+extern const char* const EXPORT_HELP;
 
 }  // namespace SdlTool
 

@@ -15,6 +15,7 @@ const char* const HELP =
     "  check [--json] FILE...        check model files for errors and warnings\n"
     "  pr [--nested] FILE [-o OUT]   write the SDL/PR text of a model file\n"
     "  stats FILE                    count diagrams, pages and elements\n"
+    "  export FILE [-o OUT]          write standard SDL-92 with CIF layout for other SDL tools\n"
     "sdltool COMMAND --help shows the help of a command.\n";
 
 bool is_Help(const std::string& A) { return A == "--help" || A == "-h"; }
@@ -38,7 +39,8 @@ int main(int argc, char** argv) {
     const char* Help;
   };
   const Command Commands[] = {
-      {"check", run_Check, CHECK_HELP}, {"pr", run_Pr, PR_HELP}, {"stats", run_Stats, STATS_HELP}};
+      {"check", run_Check, CHECK_HELP}, {"pr", run_Pr, PR_HELP}, {"stats", run_Stats, STATS_HELP},
+      {"export", run_Export, EXPORT_HELP}};
   for (const Command& C : Commands) {
     if (Args[0] != C.Name) continue;
     std::vector<std::string> Rest(Args.begin() + 1, Args.end());
