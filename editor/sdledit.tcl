@@ -13,6 +13,8 @@ namespace eval ::sdledit {
     # Window, drawing and navigation first, then the editing scripts.
     variable files {
         main.tcl shapes.tcl draw.tcl tree.tcl navigate.tcl export.tcl
+        palette.tcl undo.tcl edit.tcl select.tcl connect.tcl textedit.tcl
+        files.tcl problems.tcl
     }
 }
 namespace eval ::Vemra_MAR {

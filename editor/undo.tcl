@@ -514,6 +514,13 @@ proc ::sdledit::undo::copy {dia page ids} {
     return [llength $out]
 }
 
+# A new logical ID for an element or page that does not exist yet.
+proc ::sdledit::undo::fresh_id {} {
+    variable nextfresh
+    if {![info exists nextfresh]} { set nextfresh 0 }
+    return "n[incr nextfresh]"
+}
+
 proc ::sdledit::undo::clip_kind {} {
     variable clip
     return [lindex $clip 0]
@@ -536,10 +543,8 @@ proc ::sdledit::undo::paste_steps {dia page dx dy} {
 # handed out as "n<k>" placeholders and bound when the copy is created.
 proc ::sdledit::undo::fresh_record {r dia page dx dy mapName} {
     upvar 1 $mapName map
-    variable nextfresh
-    if {![info exists nextfresh]} { set nextfresh 0 }
     set old [dict get $r id]
-    set new "n[incr nextfresh]"
+    set new [fresh_id]
     dict set map $old $new
     dict set r id $new
     dict set r dia [L $dia]
@@ -563,11 +568,11 @@ proc ::sdledit::undo::fresh_record {r dia page dx dy mapName} {
         }
     }
     if {[dict exists $r sub]} {
-        set nd "n[incr nextfresh]"
+        set nd [fresh_id]
         dict set r refdia $nd
         set pages {}
         foreach {lp snap} [dict get $r sub pages] {
-            set np "n[incr nextfresh]"
+            set np [fresh_id]
             set content {}
             set inner {}
             foreach c [dict get $snap content] {
@@ -579,3 +584,109 @@ proc ::sdledit::undo::fresh_record {r dia page dx dy mapName} {
     }
     return $r
 }
+
+# --- the Edit menu ---------------------------------------------------------
+
+namespace eval ::sdledit::clipboard {
+    variable pasted 0     ;# pastes since the last copy, for the offset
+    variable source {}    ;# page the clipboard was copied from
+}
+
+proc ::sdledit::clipboard::copy {} {
+    variable pasted 0
+    variable source
+    set ids [::sdledit::select::selection]
+    if {![llength $ids]} { return 0 }
+    lassign [::sdledit::current] dia page
+    set source [list $dia $page]
+    set n [::sdledit::undo::copy $dia $page $ids]
+    ::sdledit::status "Copied $n elements"
+    return $n
+}
+
+proc ::sdledit::clipboard::cut {} {
+    if {![copy]} return
+    ::sdledit::edit::delete [::sdledit::select::selection] 0
+    variable pasted -1
+}
+
+# Pastes the clipboard on the shown page when the page's diagram takes every
+# kind in it; on the page it came from, each paste lands 20 units further.
+proc ::sdledit::clipboard::paste {} {
+    variable pasted
+    variable source
+    lassign $::sdledit::undo::clip clipkind records
+    if {![llength $records]} return
+    set kinds [::sdledit::palette::kinds]
+    foreach r $records {
+        set kind [dict get $r kind]
+        if {$kind ni [concat $kinds flowline channel]} {
+            ::sdledit::report_error "Paste" "A [::sdledit::undo::dia_kind [lindex [::sdledit::current] 0]] diagram does not take the copied elements."
+            return
+        }
+    }
+    set off 0
+    if {[::sdledit::current] eq $source} { set off [expr {20 * [incr pasted]}] }
+    lassign [::sdledit::current] dia page
+    set ran [::sdledit::edit::act "Paste" [::sdledit::undo::paste_steps $dia $page $off $off]]
+    set ids {}
+    foreach step $ran { lappend ids [::sdledit::undo::C [dict get [lindex $step 1] id]] }
+    ::sdledit::select::set_selection $ids
+    catch ::sdledit::tree_refresh
+}
+
+proc ::sdledit::undo::menu_undo {} {
+    ::sdledit::textedit::commit
+    if {[catch {undo} label]} { ::sdledit::report_error "Undo failed" $label; ::sdledit::edit::refresh 1; return }
+    if {$label ne ""} { ::sdledit::status "Undone: $label" }
+}
+
+proc ::sdledit::undo::menu_redo {} {
+    ::sdledit::textedit::commit
+    if {[catch {redo} label]} { ::sdledit::report_error "Redo failed" $label; ::sdledit::edit::refresh 1; return }
+    if {$label ne ""} { ::sdledit::status "Redone: $label" }
+}
+
+# Runs a menu shortcut unless a text field has the keyboard.
+proc ::sdledit::key {script} {
+    set w [focus]
+    if {$w ne "" && [winfo class $w] in {Text Entry TEntry TCombobox Spinbox TSpinbox}} return
+    uplevel #0 $script
+}
+
+proc ::sdledit::undo::update_menu {} {
+    set m .menubar.edit
+    lassign [labels] u r
+    $m entryconfigure 0 -label [expr {$u eq "" ? "Undo" : "Undo $u"}] -state [expr {$u eq "" ? "disabled" : "normal"}]
+    $m entryconfigure 1 -label [expr {$r eq "" ? "Redo" : "Redo $r"}] -state [expr {$r eq "" ? "disabled" : "normal"}]
+}
+
+::sdledit::on ui {apply {args {
+    set m .menubar.edit
+    $m configure -postcommand ::sdledit::undo::update_menu
+    $m add command -label "Undo" -underline 0 -accelerator Ctrl+Z -command ::sdledit::undo::menu_undo
+    $m add command -label "Redo" -underline 0 -accelerator Ctrl+Y -command ::sdledit::undo::menu_redo
+    $m add separator
+    $m add command -label "Cut" -underline 2 -accelerator Ctrl+X -command ::sdledit::clipboard::cut
+    $m add command -label "Copy" -underline 0 -accelerator Ctrl+C -command ::sdledit::clipboard::copy
+    $m add command -label "Paste" -underline 0 -accelerator Ctrl+V -command ::sdledit::clipboard::paste
+    $m add command -label "Delete" -underline 0 -accelerator Del \
+        -command {::sdledit::edit::delete [::sdledit::select::selection]}
+    $m add command -label "Select all" -underline 7 -accelerator Ctrl+A -command ::sdledit::select::all
+    $m add separator
+    $m add command -label "Edit text" -underline 5 -accelerator F2 -command ::sdledit::textedit::open_selected
+    $m add command -label "Properties..." -underline 0 -accelerator Alt+Enter \
+        -command ::sdledit::textedit::properties_selected
+    $m add separator
+    $m add checkbutton -label "Snap to grid" -underline 0 -variable ::sdledit::edit::snap
+    foreach {keys script} {
+        {<Control-z>} ::sdledit::undo::menu_undo
+        {<Control-y> <Control-Z> <Control-Shift-Z>} ::sdledit::undo::menu_redo
+        {<Control-x>} ::sdledit::clipboard::cut
+        {<Control-c>} ::sdledit::clipboard::copy
+        {<Control-v>} ::sdledit::clipboard::paste
+        {<Control-a>} ::sdledit::select::all
+    } {
+        foreach key $keys { bind . $key [list ::sdledit::key $script] }
+    }
+}}}
