@@ -19,26 +19,48 @@ namespace eval ::sdledit {
     array set kind {}
     array set refdia {}
     variable basesize 12
+    # fonts(name) = line space of a font made by font_for; fitted: fit_text's
+    # results by text and box.
+    variable fonts
+    variable fitted
+    variable outlines
+    array set outlines {}
+    array set fonts {}
+    array set fitted {}
 }
 
 # The font for element texts at ZOOM (created on first use).
 proc ::sdledit::font_for {zoom {weight normal}} {
     variable basesize
+    variable fonts
     set px [expr {max(2, int(round($basesize * $zoom)))}]
     set name sdledit_f${px}_$weight
-    if {$name ni [font names]} {
-        set family [expr {"DejaVu Sans" in [font families] ? "DejaVu Sans" : "Helvetica"}]
-        font create $name -family $family -size -$px -weight $weight
+    if {![info exists fonts($name)]} {
+        if {$name ni [font names]} {
+            set family [expr {"DejaVu Sans" in [font families] ? "DejaVu Sans" : "Helvetica"}]
+            font create $name -family $family -size -$px -weight $weight
+        }
+        set fonts($name) [font metrics $name -linespace]
     }
     return $name
 }
 
 # TEXT cut to the lines and characters that fit into width x height (model
 # units, measured with the unzoomed font); cut lines end with an ellipsis.
+# Results are remembered: redrawing a page measures nothing again.
 proc ::sdledit::fit_text {text width height} {
+    variable fitted
     if {$text eq ""} { return "" }
+    set key [list $text $width $height]
+    if {[info exists fitted($key)]} { return $fitted($key) }
+    if {[array size fitted] > 50000} { array unset fitted }
+    set fitted($key) [fit_text_now $text $width $height]
+}
+
+proc ::sdledit::fit_text_now {text width height} {
+    variable fonts
     set font [font_for 1.0]
-    set linespace [font metrics $font -linespace]
+    set linespace $fonts($font)
     set maxlines [expr {max(1, int($height / $linespace))}]
     set lines [split $text \n]
     set cut [expr {[llength $lines] > $maxlines}]
@@ -79,14 +101,44 @@ proc ::sdledit::text_box {type w h} {
     }
 }
 
+# The outline items of a symbol kind at size w x h, drawn at the origin:
+# {itemType coords options ...} triples recorded from the outline procedure
+# once per kind and size, then the text box. Drawing a symbol replays them
+# and moves each item into place, which keeps large pages fast.
+proc ::sdledit::outline {type w h} {
+    variable outlines
+    set key "$type $w $h"
+    if {![info exists outlines($key)]} {
+        variable recorded {}
+        shape::$type ::sdledit::record_item 0 0 $w $h {}
+        set outlines($key) [list $recorded [text_box $type $w $h]]
+    }
+    return $outlines($key)
+}
+
+# Stands in for a canvas while an outline is recorded.
+proc ::sdledit::record_item {op type args} {
+    variable recorded
+    set coords {}
+    while {[llength $args] && ![regexp {^-[a-z]} [lindex $args 0]]} {
+        lappend coords {*}[lindex $args 0]
+        set args [lrange $args 1 end]
+    }
+    dict unset args -tags
+    lappend recorded $type $coords $args
+}
+
 # Draws one symbol (structure or state machine) from its listed data.
 proc ::sdledit::draw_symbol {c zoom id type pas text} {
     lassign $pas x y w h
     set tags [list id$id kind:$type sym]
     if {$type in {BlkInstRefSym ProInstRefSym ProcedureInstRefSym}} { lappend tags refsym }
-    shape::$type $c $x $y $w $h $tags
+    lassign [outline $type $w $h] items box
+    foreach {itemType coords options} $items {
+        $c move [$c create $itemType $coords {*}$options -tags $tags] $x $y
+    }
     if {$text eq "" || $type in {StateMaStopSym StateMaProcedureReturnSym}} return
-    lassign [text_box $type $w $h] dx dy tw th
+    lassign $box dx dy tw th
     set shown [fit_text $text $tw $th]
     lappend tags text
     if {$type eq "TextSym"} {
@@ -218,6 +270,8 @@ proc ::sdledit::render {c diagram page zoom {record 0}} {
     variable smtypes
     variable kind
     variable refdia
+    upvar #0 ::Vemra_MAR::arr_MAR a
+    set unescape {a\\\{ \{ a\\\} \}}
     $c delete all
     if {$record} { array unset kind; array unset refdia }
     set info [draw_page $c $zoom $diagram $page]
@@ -237,8 +291,8 @@ proc ::sdledit::render {c diagram page zoom {record 0}} {
     }
     foreach type $smtypes {
         if {[catch {get_StateMachineSyms_from_Model $type $diagram $page}]} continue
-        foreach id [mar IDs] {
-            draw_symbol $c $zoom $id $type [mar $id,PaS] [mtext $id,Text]
+        foreach id $a(IDs) {
+            draw_symbol $c $zoom $id $type $a($id,PaS) [string map $unescape $a($id,Text)]
             if {$record} { set kind($id) $type }
         }
     }
@@ -271,14 +325,12 @@ proc ::sdledit::channel_fields {id} {
 }
 
 proc ::sdledit::draw_flowline_from_array {c zoom id} {
-    set type [mar $id,Type]
-    set pas {0 0 0 0}
-    set content ""
-    if {$type eq "decision"} {
-        set pas [mar $id,PaS]
-        set content [mtext $id,Content]
+    upvar #0 ::Vemra_MAR::arr_MAR a
+    if {$a($id,Type) eq "decision"} {
+        draw_flowline $c $zoom $id $a($id,Coords) decision $a($id,PaS) [mtext $id,Content]
+    } else {
+        draw_flowline $c $zoom $id $a($id,Coords) normal {} {}
     }
-    draw_flowline $c $zoom $id [mar $id,Coords] $type $pas $content
 }
 
 # Redraws the current page on the editor's canvas from the model.
