@@ -423,6 +423,10 @@ proc ::sdledit::main {args} {
     build_bindings
     set S(built) 1
     fire ui
+    # Navigation keys come first on the canvas, before the editing bindings
+    # that take the plain arrow keys.
+    bind SdlView <Alt-Key-Up> {::sdledit::go_up; break}
+    bindtags $S(canvas) [linsert [bindtags $S(canvas)] 0 SdlView]
     new_model
     if {[llength $args] == 1} { open [lindex $args 0] }
     focus $S(canvas)
