@@ -24,13 +24,18 @@ namespace eval ::sdledit {
     variable fonts
     variable fitted
     variable outlines
+    variable fontat
     array set outlines {}
+    array set fontat {}
+    variable flowstyle {-fill #1f2a36 -width 1.2 -arrow last -arrowshape {9 10 4}}
     array set fonts {}
     array set fitted {}
 }
 
 # The font for element texts at ZOOM (created on first use).
 proc ::sdledit::font_for {zoom {weight normal}} {
+    variable fontat
+    if {[info exists fontat($zoom,$weight)]} { return $fontat($zoom,$weight) }
     variable basesize
     variable fonts
     set px [expr {max(2, int(round($basesize * $zoom)))}]
@@ -42,7 +47,7 @@ proc ::sdledit::font_for {zoom {weight normal}} {
         }
         set fonts($name) [font metrics $name -linespace]
     }
-    return $name
+    return [set fontat($zoom,$weight) $name]
 }
 
 # TEXT cut to the lines and characters that fit into width x height (model
@@ -226,9 +231,8 @@ proc ::sdledit::draw_channel {c zoom id ch} {
 # Draws a flow line; for a decision answer also its text at its position.
 proc ::sdledit::draw_flowline {c zoom id coords type pas content} {
     set tags [list id$id kind:flowline conn]
-    if {[llength $coords] >= 4} {
-        $c create line $coords -fill #1f2a36 -width 1.2 -arrow last -arrowshape {9 10 4} -tags $tags
-    }
+    variable flowstyle
+    if {[llength $coords] >= 4} { $c create line $coords {*}$flowstyle -tags $tags }
     if {$type eq "decision"} {
         lassign $pas x y w h
         if {![regexp {^\s*\(.*\)\s*$} $content]} { set content "($content)" }
@@ -303,8 +307,13 @@ proc ::sdledit::render {c diagram page zoom {record 0}} {
         }
     }
     if {![catch {get_FlowLines_from_Model $diagram $page}]} {
-        foreach id [mar IDs] {
-            draw_flowline_from_array $c $zoom $id
+        variable flowstyle
+        foreach id $a(IDs) {
+            if {$a($id,Type) eq "normal" && [llength $a($id,Coords)] >= 4} {
+                $c create line $a($id,Coords) {*}$flowstyle -tags [list id$id kind:flowline conn]
+            } else {
+                draw_flowline_from_array $c $zoom $id
+            }
             if {$record} { set kind($id) flowline }
         }
     }
