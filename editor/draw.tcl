@@ -155,6 +155,12 @@ proc ::sdledit::draw_symbol {c zoom id type pas text} {
     }
 }
 
+# A coordinate list without a dangling last number.
+proc ::sdledit::even {coords} {
+    if {[llength $coords] % 2} { return [lrange $coords 0 end-1] }
+    return $coords
+}
+
 # A filled arrowhead at (x, y) pointing in direction (ux, uy).
 proc ::sdledit::arrowhead {c x y ux uy tags} {
     set len [expr {hypot($ux, $uy)}]
@@ -190,7 +196,7 @@ proc ::sdledit::polyline_middle {coords} {
 # Draws a channel from the fields of "get_Channels_from_Model" (a dict).
 proc ::sdledit::draw_channel {c zoom id ch} {
     set tags [list id$id kind:channel conn]
-    set coords [dict get $ch Coords]
+    set coords [even [dict get $ch Coords]]
     set direction [dict get $ch DirectionType]
     if {[llength $coords] >= 4} {
         set ends [dict get {both both from_source last from_destination first} $direction]
@@ -232,6 +238,7 @@ proc ::sdledit::draw_channel {c zoom id ch} {
 proc ::sdledit::draw_flowline {c zoom id coords type pas content} {
     set tags [list id$id kind:flowline conn]
     variable flowstyle
+    set coords [even $coords]
     if {[llength $coords] >= 4} { $c create line $coords {*}$flowstyle -tags $tags }
     if {$type eq "decision"} {
         lassign $pas x y w h
@@ -241,9 +248,10 @@ proc ::sdledit::draw_flowline {c zoom id coords type pas content} {
     }
 }
 
+# The page's width and height, at least one unit each.
 proc ::sdledit::page_size {diagram page} {
     get_PageSize_from_Model $diagram $page
-    return [list [mar PageWidth] [mar PageHeight]]
+    return [list [expr {max(1, [mar PageWidth])}] [expr {max(1, [mar PageHeight])}]]
 }
 
 # The page sheet, its frame and the frame's heading.
@@ -309,7 +317,8 @@ proc ::sdledit::render {c diagram page zoom {record 0}} {
     if {![catch {get_FlowLines_from_Model $diagram $page}]} {
         variable flowstyle
         foreach id $a(IDs) {
-            if {$a($id,Type) eq "normal" && [llength $a($id,Coords)] >= 4} {
+            set n [llength $a($id,Coords)]
+            if {$a($id,Type) eq "normal" && $n >= 4 && $n % 2 == 0} {
                 $c create line $a($id,Coords) {*}$flowstyle -tags [list id$id kind:flowline conn]
             } else {
                 draw_flowline_from_array $c $zoom $id

@@ -52,6 +52,10 @@ proc ::sdledit::export::page {path format diagram page} {
 # Takes the drawn page from the screen tile by tile (a page may be larger
 # than the screen) into one photo image and writes it as PNG.
 proc ::sdledit::export::png {c w h path} {
+    # A photo image holds four bytes per pixel.
+    if {$w > 20000 || $h > 20000} {
+        error "the page is too large for a PNG picture ($w x $h): export it as SVG or PostScript"
+    }
     package require img::png
     package require img::window
     set top [winfo toplevel $c]
