@@ -78,3 +78,10 @@ proc every_kind_model {{text "a first line far too long for the box\nsecond\nthi
 proc snapshot {} {
     lmap item [$::c find all] { list [$::c gettags $item] [$::c coords $item] }
 }
+
+# Leaves the editor as it starts: a new model at actual size.
+proc view_cleanup {} {
+    sdledit::set_zoom 1
+    sdledit::new_model
+    set ::failures {}
+}
