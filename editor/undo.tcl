@@ -256,7 +256,16 @@ proc ::sdledit::undo::create {r} {
                 } else {
                     dict set r refdia $refdia
                 }
-                if {[dict exists $r sub]} { restore_diagram $refdia [dict get $r sub] }
+                if {[dict exists $r sub]} {
+                    restore_diagram $refdia [dict get $r sub]
+                } else {
+                    # A new diagram: remember its first page, so that a
+                    # redo binds the page that later steps name.
+                    get_FirstPageID_from_Model $refdia
+                    set first [mar FirstPageID]
+                    dict set r sub [dict create params "" \
+                        pages [list $first [page_snapshot $refdia $first]]]
+                }
             }
         }
     }
