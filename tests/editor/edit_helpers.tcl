@@ -9,7 +9,7 @@ lappend auto_path $::env(SDL_LIB_DIR)
 if {[info commands ::sdledit::main] eq ""} { source [file join $root editor sdledit.tcl] }
 
 set ::data [file join $here data]
-set ::tmp [file join [temporaryDirectory] edit_tests_[pid]]
+set ::tmp [file join [expr {[info exists ::env(TMPDIR)] ? $::env(TMPDIR) : "/tmp"}] sdledit_tests_[pid]]
 file mkdir $::tmp
 
 # Failures the editor shows, and the answer the test gives to questions.
