@@ -160,9 +160,12 @@ proc ::sdledit::connect::add_flow {src dst} {
     return $id
 }
 
+# The answer of a decision flow line sits where its last segment starts,
+# so that the answers of one decision do not cover each other.
 proc ::sdledit::connect::answer_pas {coords} {
-    lassign $coords x y
-    return [list [expr {$x + 6}] [expr {$y + 2}] 60 16]
+    set x [lindex $coords end-3]
+    set y [lindex $coords end-2]
+    return [list [expr {$x + 4}] [expr {$y + 2}] 60 16]
 }
 
 proc ::sdledit::connect::add_channel {src dst} {
