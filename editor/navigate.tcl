@@ -76,7 +76,8 @@ proc ::sdledit::go_up {} {
     variable S
     if {$S(diagram) < 0} return
     set child $S(diagram)
-    set up [get_ReferencingDiagramID_from_Model $child]
+    get_System_Model_ID
+    set up [expr {$child == [mar System_Model_ID] ? -1 : [get_ReferencingDiagramID_from_Model $child]}]
     if {$up < 0} {
         status "The system diagram has no referencing diagram."
         return
