@@ -360,11 +360,25 @@ proc ::sdledit::redraw {} {
     set m 40
     $c configure -scrollregion [list -$m -$m [expr {$w * $S(zoom) + $m}] [expr {$h * $S(zoom) + $m}]]
     set S(header) $heading
+    set p 1
+    set n 1
     if {[regexp {^(\d+)\((\d+)\)$} $index -> p n]} {
         set S(pageinfo) "page $p of $n"
     } else {
         set S(pageinfo) $index
     }
+    update_controls $p $n
+}
+
+# Page and Up buttons are usable only where they lead somewhere.
+proc ::sdledit::update_controls {p n} {
+    variable S
+    if {![winfo exists .tb.up]} return
+    get_System_Model_ID
+    set top [expr {$S(diagram) == [mar System_Model_ID]}]
+    .tb.up state [expr {$top ? "disabled" : "!disabled"}]
+    foreach w {.tb.prev .body.right.pagebar.prev} { $w state [expr {$p > 1 ? "!disabled" : "disabled"}] }
+    foreach w {.tb.next .body.right.pagebar.next} { $w state [expr {$p < $n ? "!disabled" : "disabled"}] }
 }
 
 # Draws element ID of the current page again from the model; when the model
