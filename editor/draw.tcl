@@ -214,7 +214,8 @@ proc ::sdledit::draw_channel {c zoom id ch} {
                 arrowhead $c $mx $my $ux $uy $tags
             }
         } else {
-            $c create line $coords -fill #1f2a36 -width 1.5 -arrow $ends -arrowshape {10 10 4} -tags $tags
+            $c create line $coords -fill #1f2a36 -width 1.5 -arrow $ends -arrowshape {10 10 4} \
+                -tags [concat $tags chanarrows]
         }
     }
     set font [font_for $zoom]
@@ -246,6 +247,16 @@ proc ::sdledit::draw_flowline {c zoom id coords type pas content} {
         $c create text $x [expr {$y + $h / 2.0}] -text $content -anchor w -font [font_for $zoom] \
             -fill #1f2a36 -tags [list id$id kind:flowline conn text answer]
     }
+}
+
+# Scales the items TAG drawn in model units by ZOOM, arrowheads included.
+proc ::sdledit::zoom_items {c tag zoom} {
+    variable flowstyle
+    $c scale $tag 0 0 $zoom $zoom
+    set z [expr {max(0.5, min(2.0, $zoom))}]
+    $c itemconfigure "$tag && kind:flowline && !text" \
+        -arrowshape [lmap v [dict get $flowstyle -arrowshape] {expr {$v * $z}}]
+    $c itemconfigure "$tag && chanarrows" -arrowshape [lmap v {10 10 4} {expr {$v * $z}}]
 }
 
 # The page's width and height, at least one unit each.
@@ -326,7 +337,7 @@ proc ::sdledit::render {c diagram page zoom {record 0}} {
             if {$record} { set kind($id) flowline }
         }
     }
-    if {$zoom != 1.0} { $c scale all 0 0 $zoom $zoom }
+    if {$zoom != 1.0} { zoom_items $c all $zoom }
     return $info
 }
 
@@ -351,14 +362,29 @@ proc ::sdledit::draw_flowline_from_array {c zoom id} {
     }
 }
 
+# The scroll region: the page with a margin, centred in a larger window.
+proc ::sdledit::fit_scrollregion {} {
+    variable S
+    set c $S(canvas)
+    if {![info exists S(pagesize)] || $c eq ""} return
+    lassign $S(pagesize) w h
+    set region {}
+    foreach size [list [expr {$w * $S(zoom)}] [expr {$h * $S(zoom)}]] view [list [winfo width $c] [winfo height $c]] {
+        set m [expr {max(40, ($view - $size) / 2.0)}]
+        lappend region [expr {-$m}] [expr {$size + $m}]
+    }
+    lassign $region x0 x1 y0 y1
+    $c configure -scrollregion [list $x0 $y0 $x1 $y1]
+}
+
 # Redraws the current page on the editor's canvas from the model.
 proc ::sdledit::redraw {} {
     variable S
     set c $S(canvas)
     if {$S(diagram) < 0 || $c eq ""} return
     lassign [render $c $S(diagram) $S(page) $S(zoom) 1] w h heading index
-    set m 40
-    $c configure -scrollregion [list -$m -$m [expr {$w * $S(zoom) + $m}] [expr {$h * $S(zoom) + $m}]]
+    set S(pagesize) [list $w $h]
+    fit_scrollregion
     set S(header) $heading
     set p 1
     set n 1
@@ -421,7 +447,7 @@ proc ::sdledit::draw_element {id} {
             }
         }
         set kind($id) $type
-        if {$zoom != 1.0} { $c scale id$id 0 0 $zoom $zoom }
+        if {$zoom != 1.0} { zoom_items $c id$id $zoom }
         # Symbols stay below the lines that join them.
         if {$type ni {channel flowline} && [llength [$c find withtag conn]]} {
             $c lower id$id conn

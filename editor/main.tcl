@@ -341,6 +341,7 @@ proc ::sdledit::build_body {} {
     pack .body -side top -fill both -expand 1
     set S(canvas) $c
 
+    bind $c <Configure> ::sdledit::fit_scrollregion
     bind $c <Motion> {::sdledit::pointer_moved %W %x %y}
     bind $c <Leave> {set ::sdledit::S(pointer) ""}
     bind $c <Button-4> {%W yview scroll -3 units}
