@@ -201,8 +201,9 @@ proc ::sdledit::edit::delete {ids {ask 1}} {
     set lines [lsort -unique [concat [attached $symbols] [lmap id $ids {expr {[is_line $id] ? $id : [continue]}}]]]
     lassign [::sdledit::current] dia page
     set steps {}
-    foreach r [::sdledit::undo::capture $dia $page $lines] { lappend steps [list destroy $r] }
-    foreach r [::sdledit::undo::capture $dia $page $symbols] { lappend steps [list destroy $r] }
+    foreach id [concat $lines $symbols] {
+        lappend steps [list destroy [::sdledit::undo::logical_record [record $id]]]
+    }
     ::sdledit::select::set_selection {}
     act "Delete" $steps
     if {[llength $symbols]} { catch ::sdledit::tree_refresh }
