@@ -118,26 +118,75 @@ proc ::sdledit::edit::act {label steps} {
         refresh
         return ""
     }
-    refresh
+    refresh $ran
     ::sdledit::status $label
     return $ran
 }
 
-# Draws the shown page again from the model and rebuilds the index.
-proc ::sdledit::edit::refresh {{tree 0}} {
-    if {$tree} { catch ::sdledit::tree_refresh }
+# Draws the shown page again from the model; the index follows STEPS (the
+# steps just run) or, without them, is read again from the model.
+proc ::sdledit::edit::refresh {{steps ""}} {
     ::sdledit::redraw
-    reindex
+    if {$steps eq "" || ![follow $steps]} { reindex }
     ::sdledit::select::show_marks
 }
 
+# Brings the index up to date with STEPS without reading the page; returns 0
+# for steps it cannot follow (pages, diagrams), which need a full reindex.
+proc ::sdledit::edit::follow {steps} {
+    variable index
+    variable sel
+    lassign [::sdledit::current] dia page
+    set fields {smpas pas recpas pas smtext text rectext text flowcoords coords
+                chancoords coords answerpas apas answertext answer}
+    foreach step $steps {
+        set args [lassign $step verb]
+        switch -- $verb {
+            set {
+                lassign $args field target old new
+                set id [::sdledit::undo::C $target]
+                if {![dict exists $index $id]} continue
+                if {[dict exists $fields $field]} {
+                    dict set index $id [dict get $fields $field] $new
+                } elseif {$field eq "chantype"} {
+                    dict set index $id delay [lindex $new 0]
+                    dict set index $id dir [lindex $new 1]
+                } elseif {[string match Chan* $field]} {
+                    dict set index $id $field $new
+                } else {
+                    return 0
+                }
+            }
+            create {
+                set r [lindex $args 0]
+                if {[::sdledit::undo::C [dict get $r page]] != $page} continue
+                foreach key {id dia page refdia} {
+                    if {[dict exists $r $key]} { dict set r $key [::sdledit::undo::C [dict get $r $key]] }
+                }
+                foreach key {src dst} {
+                    if {[dict exists $r $key]} { dict set r $key [::sdledit::undo::endpoint [dict get $r $key]] }
+                }
+                dict unset r sub
+                dict set index [dict get $r id] $r
+            }
+            destroy {
+                set id [::sdledit::undo::C [dict get [lindex $args 0] id]]
+                dict unset index $id
+                set sel [lsearch -all -inline -not -exact $sel $id]
+            }
+            default { return 0 }
+        }
+    }
+    return 1
+}
+
 # After undo and redo: show the page the action was about.
-proc ::sdledit::edit::model_changed {dia page} {
+proc ::sdledit::edit::model_changed {dia page steps} {
     catch ::sdledit::tree_refresh
     if {[list $dia $page] ne [::sdledit::current]} {
         ::sdledit::show $dia $page
     } else {
-        refresh
+        refresh $steps
     }
 }
 

@@ -448,7 +448,7 @@ proc ::sdledit::undo::undo {} {
     foreach s [lreverse $ran] { lappend redo [inverse $s] }
     set done [lrange $done 0 end-1]
     lappend undone [list $serial $label $where $redo]
-    after_change $where
+    after_change $where $ran
     return $label
 }
 
@@ -460,14 +460,14 @@ proc ::sdledit::undo::redo {} {
     set ran [play $steps]
     set undone [lrange $undone 0 end-1]
     lappend done [list $serial $label $where $ran]
-    after_change $where
+    after_change $where $ran
     return $label
 }
 
-proc ::sdledit::undo::after_change {where} {
+proc ::sdledit::undo::after_change {where steps} {
     lassign $where dia page
     ::sdledit::fire modified_changed
-    ::sdledit::fire model_changed [C $dia] [C $page]
+    ::sdledit::fire model_changed [C $dia] [C $page] $steps
 }
 
 proc ::sdledit::undo::labels {} {
@@ -646,13 +646,13 @@ proc ::sdledit::clipboard::paste {} {
 
 proc ::sdledit::undo::menu_undo {} {
     ::sdledit::textedit::commit
-    if {[catch {undo} label]} { ::sdledit::report_error "Undo failed" $label; ::sdledit::edit::refresh 1; return }
+    if {[catch {undo} label]} { ::sdledit::report_error "Undo failed" $label; catch ::sdledit::tree_refresh; ::sdledit::edit::refresh; return }
     if {$label ne ""} { ::sdledit::status "Undone: $label" }
 }
 
 proc ::sdledit::undo::menu_redo {} {
     ::sdledit::textedit::commit
-    if {[catch {redo} label]} { ::sdledit::report_error "Redo failed" $label; ::sdledit::edit::refresh 1; return }
+    if {[catch {redo} label]} { ::sdledit::report_error "Redo failed" $label; catch ::sdledit::tree_refresh; ::sdledit::edit::refresh; return }
     if {$label ne ""} { ::sdledit::status "Redone: $label" }
 }
 

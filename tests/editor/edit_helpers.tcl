@@ -144,3 +144,11 @@ proc undo_all {} {
 proc redo_all {} {
     while {[llength $::sdledit::undo::undone] && ![llength $::shown]} { key $::c y -state 4 }
 }
+
+# 1 when the editor's index of the page equals the page read afresh.
+proc index_ok {} {
+    set norm {apply {idx { lsort -stride 2 -index 0 [dict map {k r} $idx {lsort -stride 2 -index 0 $r}] }}}
+    set kept [{*}$norm $::sdledit::edit::index]
+    sdledit::edit::reindex
+    expr {$kept eq [{*}$norm $::sdledit::edit::index]}
+}
