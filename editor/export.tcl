@@ -89,7 +89,10 @@ proc ::sdledit::export::png {c w h path} {
     }
 }
 
+# TEXT as XML character data: markup characters escaped, control
+# characters that XML 1.0 does not allow left out.
 proc ::sdledit::export::xml {text} {
+    regsub -all {[\x00-\x08\x0B\x0C\x0E-\x1F]} $text "" text
     return [string map {& &amp; < &lt; > &gt; \" &quot;} $text]
 }
 

@@ -24,4 +24,7 @@ foreach file $files {
     }
 }
 puts "editor tests: $::editor_total tests, $::editor_failed failed"
+if {[string match */sdledit-tests-* [::tcltest::temporaryDirectory]]} {
+    file delete -force [::tcltest::temporaryDirectory]
+}
 exit [expr {$::editor_failed ? 1 : 0}]

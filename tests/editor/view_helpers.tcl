@@ -3,6 +3,12 @@
 # holds every element kind.
 package require tcltest 2
 namespace import -force ::tcltest::*
+# Files the tests make go to a scratch folder, not into the source tree.
+if {[file normalize [::tcltest::temporaryDirectory]] eq [file normalize [pwd]]} {
+    set scratch [file join [expr {[info exists ::env(TMPDIR)] ? $::env(TMPDIR) : "/tmp"}] sdledit-tests-[pid]]
+    file mkdir $scratch
+    ::tcltest::temporaryDirectory $scratch
+}
 set here [file dirname [file normalize [info script]]]
 set root [file dirname [file dirname $here]]
 if {![info exists ::env(SDL_LIB_DIR)]} { set ::env(SDL_LIB_DIR) [file join $root build lib] }
