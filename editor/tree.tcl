@@ -67,8 +67,11 @@ proc ::sdledit::tree_selected {} {
     variable S
     set dia [lindex [.body.left.tree selection] 0]
     if {$dia eq "" || $dia == $S(diagram)} return
-    get_FirstPageID_from_Model $dia
-    show $dia [mar FirstPageID]
+    # A diagram that left the model since the tree was filled: read it again.
+    if {[catch {get_FirstPageID_from_Model $dia; show $dia [mar FirstPageID]}]} {
+        tree_refresh
+        tree_mark $S(diagram)
+    }
 }
 
 # Marks the shown diagram in the tree without reopening it.
