@@ -81,13 +81,13 @@ proc ::sdledit::connect::frame {} {
     return [::sdledit::mar FramePaS]
 }
 
-# The end of a channel at model point X Y: a non-text structure symbol, ENV
-# at or outside the frame, or "".
+# The end of a channel at model point X Y: a block or process reference,
+# ENV at or outside the frame, or "".
 proc ::sdledit::connect::chan_end_at {x y} {
     variable margin
     set id [::sdledit::edit::symbol_at $x $y]
     if {$id ne ""} {
-        return [expr {[::sdledit::edit::kind $id] eq "TextSym" ? "" : $id}]
+        return [expr {[::sdledit::edit::kind $id] in {BlkInstRefSym ProInstRefSym} ? $id : ""}]
     }
     lassign [frame] fx fy fw fh
     if {$x < $fx + $margin || $x > $fx + $fw - $margin
