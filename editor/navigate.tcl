@@ -57,7 +57,10 @@ proc ::sdledit::page_ids {diagram} {
 proc ::sdledit::open_reference {symbol} {
     variable refdia
     if {![info exists refdia($symbol)]} { return 0 }
-    get_FirstPageID_from_Model $refdia($symbol)
+    if {[catch {get_FirstPageID_from_Model $refdia($symbol)} err]} {
+        status "The diagram of this symbol cannot be opened: $err"
+        return 0
+    }
     show $refdia($symbol) [mar FirstPageID]
     return 1
 }
