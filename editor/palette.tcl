@@ -76,12 +76,31 @@ proc ::sdledit::palette::update_buttons {} {
         foreach name $tools {
             set b [ttk::radiobutton $f.b$i -text [label $name] -style Toolbutton \
                 -variable ::sdledit::edit::tool -value $name -command [list ::sdledit::tool $name]]
-            pack $b -side top -fill x -padx 2 -pady 1
+            set icon [icon $f.i$i $name]
+            bind $icon <Button-1> [list $b invoke]
+            grid $icon $b -sticky we -padx 2 -pady 1
             tooltip::tooltip $b [tip $name]
+            tooltip::tooltip $icon [tip $name]
             incr i
         }
     }
     if {$::sdledit::edit::tool ni $tools} { set ::sdledit::edit::tool select }
+}
+
+# A small picture of the entry: the kind's own outline, or a line.
+proc ::sdledit::palette::icon {w name} {
+    canvas $w -width 34 -height 22 -highlightthickness 0 -background [ttk::style lookup . -background]
+    switch -- $name {
+        select   { $w create polygon 12 3 12 19 16 15 20 21 22 20 18 14 23 13 -fill #1f2a36 }
+        flowline { $w create line 17 2 17 20 -arrow last -fill #1f2a36 }
+        channel  { $w create line 3 11 31 11 -arrow both -fill #1f2a36 }
+        default {
+            if {[info commands ::sdledit::shape::$name] ne ""} {
+                ::sdledit::shape::$name $w 3 3 28 16 icon
+            }
+        }
+    }
+    return $w
 }
 
 proc ::sdledit::palette::tip {name} {

@@ -73,7 +73,7 @@ proc type {text} {
 
 proc palette {name} {
     foreach b [winfo children [sdledit::palette_frame]] {
-        if {[$b cget -value] eq $name} { $b invoke; return }
+        if {[winfo class $b] eq "TRadiobutton" && [$b cget -value] eq $name} { $b invoke; return }
     }
     error "no palette entry $name"
 }
