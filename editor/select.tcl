@@ -121,6 +121,7 @@ proc ::sdledit::select::motion {w x y} {
             foreach id [selection] { $w move id$id [expr {$cx - $lx}] [expr {$cy - $ly}] }
             $w move selmark [expr {$cx - $lx}] [expr {$cy - $ly}]
             dict set drag last [list $cx $cy]
+            preview_lines $w [expr {($cx - $sx) / [::sdledit::zoom]}] [expr {($cy - $sy) / [::sdledit::zoom]}]
         }
         band - resize {
             $w delete rubber
@@ -170,6 +171,30 @@ proc ::sdledit::select::release {w x y} {
                 set_boxes "Resize" [dict create $id $box] [expr {$x - $ox}] [expr {$y - $oy}] 0
             }
         }
+    }
+}
+
+# While dragging: the lines attached to the moving symbols are shown along
+# the routes they will get, dashed, in place of their drawn items.
+proc ::sdledit::select::preview_lines {w dx dy} {
+    set dx [expr {int(round($dx))}]
+    set dy [expr {int(round($dy))}]
+    set boxes {}
+    foreach id [selection] {
+        set r [::sdledit::edit::record $id]
+        if {![dict exists $r pas]} continue
+        lassign [dict get $r pas] x y bw bh
+        dict set boxes $id [list [expr {$x + $dx}] [expr {$y + $dy}] $bw $bh]
+    }
+    $w delete preview
+    foreach step [::sdledit::connect::follow_steps $boxes $dx $dy] {
+        lassign $step verb field lid old new
+        if {$field ni {flowcoords chancoords}} continue
+        set id [::sdledit::undo::C $lid]
+        $w itemconfigure id$id -state hidden
+        set pts {}
+        foreach {x y} $new { lappend pts {*}[::sdledit::to_canvas $x $y] }
+        $w create line $pts -fill #1060d0 -dash {4 2} -arrow last -tags {rubber preview}
     }
 }
 
