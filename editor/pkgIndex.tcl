@@ -1,0 +1,1 @@
+package ifneeded sdledit 1.0 [list source [file join $dir sdledit.tcl]]
