@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "model_test_helpers.h"
+#include "tests/unit/test_support.h"
 
 using namespace Vemra;
-using namespace model_test;
+using namespace sdltest;
 
 namespace {
 

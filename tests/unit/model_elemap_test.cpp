@@ -2,11 +2,11 @@
 
 #include "model/MoEleMap.h"
 #include "model/RenumberingHelper.h"
-#include "model_test_helpers.h"
+#include "tests/unit/test_support.h"
 
 using namespace Vemra;
-using model_test::R;
-using model_test::stderr_of;
+using sdltest::R;
+using sdltest::stderr_of;
 
 namespace {
 // A map holding a system diagram (1), a text symbol (3), a channel (4) and a
@@ -139,7 +139,7 @@ TEST(ModelEleMap, InfoConstructionAndAccessorsLogOddUses) {
 }
 
 TEST(ModelEleMap, PrintMapDumpsEntriesAscending) {
-  using namespace model_test;
+  using namespace sdltest;
   SysSpec sysSpec;
   add_symbol(sysSpec, EnumSym::PROCEDURE_INST_REF_SYM, 1, 2, "P");  // 3, diagram 4, page 5
   add_channel(sysSpec, 1, 2, -1, 3);                                 // 6

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "model/Diagram.h"
-#include "model_test_helpers.h"
+#include "tests/unit/test_support.h"
 
 using namespace Vemra;
 
@@ -37,7 +37,7 @@ TEST(ModelGeometry, RectangleValuesEdgesListsAndTexts) {
 
 // Every concrete element reports its own kind, and the kinds differ.
 TEST(ModelGeometry, EveryElementClassReportsADistinctKind) {
-  using namespace model_test;
+  using namespace sdltest;
   SysSpec sysSpec;
   ClsMoAccessInfo info;
   std::set<ClsMoEleType::e_MoEle> kinds;

@@ -2,10 +2,10 @@
 
 #include <random>
 
-#include "model_test_helpers.h"
+#include "tests/unit/test_support.h"
 
 using namespace Vemra;
-using namespace model_test;
+using namespace sdltest;
 
 namespace {
 // A system model with a process diagram of two pages.

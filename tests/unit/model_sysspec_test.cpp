@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "model_test_helpers.h"
+#include "tests/unit/test_support.h"
 
 using namespace Vemra;
-using namespace model_test;
+using namespace sdltest;
 
 using ModelSysSpec = ModelTest;
 
