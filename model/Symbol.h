@@ -41,13 +41,6 @@ public:
   void modify_Content(std::string NewContent);
   bool operator==(const Symbol& other) const { return get_Model_ID() == other.get_Model_ID(); }
 
-  // Releases the referenced diagram to the caller (used when the symbol is destroyed).
-  Diagram* release_referenced_Diagram() {
-    Diagram* d = pRefDiagram;
-    pRefDiagram = nullptr;
-    return d;
-  }
-
 protected:
   ~Symbol();
 

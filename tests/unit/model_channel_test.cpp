@@ -130,7 +130,7 @@ TEST_F(ModelChannel, ModifyLookUpAndDelete) {
   EXPECT_EQ(chan->get_DestConPas(), (std::list<int>{4, 3, 2, 1}));
   std::list<int> coords{9, 8, 7, 6, 5};
   sysSpec.modify_Chan_Coords(c, coords, info);
-  EXPECT_EQ(std::vector<int>(chan->coords_ref()), (std::vector<int>{9, 8, 7, 6, 5}));
+  EXPECT_EQ(std::vector<int>(chan->coords_ref().begin(), chan->coords_ref().end()), (std::vector<int>{9, 8, 7, 6, 5}));
   sysSpec.modify_Chan_DirectionType(c, ClsChannel::FROM_DESTINATION, info);
   sysSpec.modify_Chan_DelayType(c, ClsChannel::DELAY, info);
   EXPECT_EQ(chan->get_DirectionType(), ClsChannel::FROM_DESTINATION);

@@ -87,7 +87,7 @@ TEST(ModelCoordList, InPlaceAndHeapPathsAndCopies) {
   EXPECT_EQ(values(c), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
   EXPECT_EQ(c[6], 7);
   c.assign({9, 8, 7, 6, 5, 4, 3, 2});
-  EXPECT_EQ(std::vector<int>(c), (std::vector<int>{9, 8, 7, 6, 5, 4, 3, 2}));
+  EXPECT_EQ(values(c), (std::vector<int>{9, 8, 7, 6, 5, 4, 3, 2}));
   CoordList copy(c);
   c.assign({-1, -2});
   EXPECT_EQ(values(copy), (std::vector<int>{9, 8, 7, 6, 5, 4, 3, 2}));

@@ -95,28 +95,6 @@ TEST(ModelPageManager, UnknownPagesLeaveOutputsAlone) {
   EXPECT_EQ(h, 600);
 }
 
-// Two pages with one ID (possible only when built by hand): the first one in
-// page order answers.
-TEST(ModelPageManager, DuplicatePageIDsFindTheFirst) {
-  ClsPageManager pm(1);
-  ClsMoAccessInfo info;
-  pm.add_NewPage_after(2, 1, info);
-  pm.add_NewPage_after(1, 2, info);  // pages 1 2 1
-  pm.modify_PageWidth(1, 900, info);
-  std::list<int> ids;
-  pm.get_IDsOfPages(ids);
-  EXPECT_EQ(ids, (std::list<int>{1, 2, 1}));
-  EXPECT_EQ(pm.get_PageIndex(1, info), 1);
-  ClsPageManager::e_PageIndex idx;
-  EXPECT_EQ(pm.get_NextPageID(1, idx, info), 2);
-  pm.delete_Page(1, info);
-  pm.get_IDsOfPages(ids);
-  EXPECT_EQ(ids, (std::list<int>{2, 1}));
-  int w, h;
-  pm.get_PageSize(1, w, h, info);
-  EXPECT_EQ(w, 800);  // the widened first page is gone
-}
-
 using ModelDiagram = ModelTest;
 
 TEST_F(ModelDiagram, KindsHeaderTextsAndReferencingSymbol) {
