@@ -15,12 +15,14 @@
 #include <vector>
 
 #include "model/SysSpec.h"
-#include "tclext/ArgConvert.h"
+#include "model/ArgConvert.h"
 #include "tclext/TclModelAccess.h"
 
 namespace Vemra {
 namespace TclExt {
 namespace TclModelAccess {
+
+using namespace ArgConvert;
 
 enum class Clear { NEVER, BEFORE_COUNT, AFTER_COUNT };
 
