@@ -166,8 +166,9 @@ const Symbol* Diagram::get_Symbol(int SymbolID, ClsMoAccessInfo& Info) const {
   const Symbol* sym = Symbols.find(SymbolID);
   if (!sym) {
     Info.set_Info(R::GET_SYMBOL_NOT_IN_LOCATION);
-    debug_error("error in: const Vemra::Symbol * Vemra::Diagram::get_Symbol(const int Symbol_ID, ClsMoAccessInfo & Info)",
-                "Symbol not found!!!");
+    debug_error(
+        "error in: const Vemra::Symbol * Vemra::Diagram::get_Symbol(const int Symbol_ID, ClsMoAccessInfo & Info)",
+        "Symbol not found!!!");
     return nullptr;
   }
   Info.set_Info(R::GET_OK);
@@ -220,7 +221,8 @@ void Diagram::delete_Symbol(int SymbolID, ClsMoAccessInfo& Info) {
 
 void Diagram::get_AllReferencedDiagrams(std::list<const Diagram*>& Diagrams, ClsMoAccessInfo& Info) const {
   Symbols.for_each([&](const Symbol* sym) {
-    if (sym->is_referencing_Symbol() && sym->get_referenced_Diagram()) Diagrams.push_back(sym->get_referenced_Diagram());
+    if (sym->is_referencing_Symbol() && sym->get_referenced_Diagram())
+      Diagrams.push_back(sym->get_referenced_Diagram());
   });
   Info.set_Info(R::GET_OK);
 }
@@ -533,10 +535,12 @@ void Diagram::collect_PageContentIDs(int PageID, std::vector<int>& IDs) const {
       if (sym->is_referencing_Symbol() && sym->get_referenced_Diagram())
         sym->get_referenced_Diagram()->collect_TreeIDs(IDs);
     });
-  Channels.for_each_in_group(CHAN_BY_PAGE, page_key(PageID), [&](const ClsChannel* c) { IDs.push_back(c->get_Model_ID()); });
+  Channels.for_each_in_group(CHAN_BY_PAGE, page_key(PageID),
+                             [&](const ClsChannel* c) { IDs.push_back(c->get_Model_ID()); });
   StateMachineSymbols.for_each_in_group(SM_BY_PAGE, page_key(PageID),
                                         [&](const ClsStateMachineSymbol* s) { IDs.push_back(s->get_Model_ID()); });
-  FlowLines.for_each_in_group(FL_BY_PAGE, page_key(PageID), [&](const ClsFlowLine* l) { IDs.push_back(l->get_Model_ID()); });
+  FlowLines.for_each_in_group(FL_BY_PAGE, page_key(PageID),
+                              [&](const ClsFlowLine* l) { IDs.push_back(l->get_Model_ID()); });
 }
 
 }  // namespace Vemra

@@ -15,7 +15,14 @@ class Diagram;
 // but are never registered.
 class ClsMoEleMap {
 public:
-  enum e_MoEleBasicType { BASIC_NONE, BASIC_DIAGRAM, BASIC_SYMBOL, BASIC_STATEMACHINESYMBOL, BASIC_CHANNEL, BASIC_FLOWLINE };
+  enum e_MoEleBasicType {
+    BASIC_NONE,
+    BASIC_DIAGRAM,
+    BASIC_SYMBOL,
+    BASIC_STATEMACHINESYMBOL,
+    BASIC_CHANNEL,
+    BASIC_FLOWLINE
+  };
 
   enum EnumAccessType : int { ACCESS_INSERT, ACCESS_GET_DIAGRAM, ACCESS_GET_ELEMENT, ACCESS_DELETE, ACCESS_MODIFY };
 

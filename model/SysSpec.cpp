@@ -47,7 +47,9 @@ void SysSpec::unregister(const std::vector<int>& IDs) {
 
 int SysSpec::get_System_Model_ID() const { return pSysDia->get_Model_ID(); }
 
-const Diagram* SysSpec::get_Diagram(int DiagramID, ClsMoAccessInfo& Info) const { return find_Diagram(DiagramID, Info); }
+const Diagram* SysSpec::get_Diagram(int DiagramID, ClsMoAccessInfo& Info) const {
+  return find_Diagram(DiagramID, Info);
+}
 
 void SysSpec::modify_SysDiaName(std::string Name, ClsMoAccessInfo& Info) {
   pSysDia->modify_HeaderPart_Name(std::move(Name));

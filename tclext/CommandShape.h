@@ -27,13 +27,18 @@ using namespace ArgConvert;
 enum class Clear { NEVER, BEFORE_COUNT, AFTER_COUNT };
 
 // How a command starts: its word count (command name included) and its clear.
+// Each command's shape is a column of the command table, handed to the
+// command procedure as its client data.
 struct Shape {
   int count;
   Clear clear;
 };
 
-extern const char* const MSG_WRONG_ARGS;
 extern const char* const MSG_NO_SYSSPEC;
+
+// Clears the result array as the shape says and checks the word count; false
+// when the command must end with TCL_ERROR (the interpreter result is then set).
+bool check_Words(ClientData shape, Tcl_Interp* interp, int argc);
 
 // One call of a string command.
 class CommandCall {
@@ -42,7 +47,7 @@ public:
 
   // Clear, count and system model check; false when the command must end
   // with TCL_ERROR (the interpreter result is then set).
-  bool begin(const Shape& shape);
+  bool begin(ClientData shape);
 
   int int_arg(int i) const { return get_Int(argv[i]); }
   std::string text_arg(int i) const { return argv[i]; }
@@ -122,7 +127,7 @@ private:
 // Runs a string command: the shape's prelude, then `body(call)`, which
 // returns the Tcl code. No exception leaves the command.
 template <class F>
-int run_Command(Tcl_Interp* interp, int argc, const char* argv[], const Shape& shape, F body) {
+int run_Command(ClientData shape, Tcl_Interp* interp, int argc, const char* argv[], F body) {
   CommandCall call(interp, argc, argv);
   try {
     if (!call.begin(shape)) return TCL_ERROR;
@@ -140,8 +145,8 @@ int write_NewObj(Tcl_Interp* interp, int newID);
 }  // namespace TclExt
 }  // namespace Vemra
 
-// Definition of a string command procedure (its client data is unused).
+// Definition of a string command procedure; its client data is its shape.
 #define VEMRA_COMMAND(name) \
-  int Vemra::TclExt::TclModelAccess::name(ClientData, Tcl_Interp* interp, int argc, const char* argv[])
+  int Vemra::TclExt::TclModelAccess::name(ClientData shape, Tcl_Interp* interp, int argc, const char* argv[])
 
 #endif

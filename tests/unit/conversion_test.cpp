@@ -12,9 +12,16 @@ using namespace Vemra::ArgConvert;
 
 TEST(ArgConvert, NumbersListsAndBoxes) {
   // Integers read like strtol and saturate.
-  const std::pair<const char*, int> ints[] = {
-      {"12abc", 12}, {"abc", 0},          {" -5", -5}, {"", 0}, {"99999999999999999999", INT_MAX},
-      {"0x10", 0},   {"-2147483649", INT_MIN}, {"+5", 5}, {"\t\n 7", 7}, {"- 4", 0}};
+  const std::pair<const char*, int> ints[] = {{"12abc", 12},
+                                              {"abc", 0},
+                                              {" -5", -5},
+                                              {"", 0},
+                                              {"99999999999999999999", INT_MAX},
+                                              {"0x10", 0},
+                                              {"-2147483649", INT_MIN},
+                                              {"+5", 5},
+                                              {"\t\n 7", 7},
+                                              {"- 4", 0}};
   for (const auto& r : ints) EXPECT_EQ(get_Int(r.first), r.second) << r.first;
   // Every single blank separates two numbers; empty pieces read as 0.
   const std::pair<const char*, std::list<int>> lists[] = {
@@ -25,7 +32,8 @@ TEST(ArgConvert, NumbersListsAndBoxes) {
     EXPECT_EQ(out, r.second) << r.first;
   }
   // Four numbers at most; missing ones keep the preset.
-  const std::pair<const char*, const char*> boxes[] = {{"1 2 3 4 5", "1 2 3 4"}, {"7 8", "7 8 10 10"}, {" 1 2 3 4", "0 1 2 3"}};
+  const std::pair<const char*, const char*> boxes[] = {
+      {"1 2 3 4 5", "1 2 3 4"}, {"7 8", "7 8 10 10"}, {" 1 2 3 4", "0 1 2 3"}};
   for (const auto& r : boxes) {
     ClsRecPaS pas(0, 0, 10, 10);
     get_PaS_from_space_separated_IntListString(r.first, pas);
@@ -67,15 +75,24 @@ TEST(ArgConvert, TypeNames) {
 }
 
 TEST(Converter, ReplaceEscapesAndNumbers) {
-  struct Row { const char *text, *from, *to, *want; };
-  const Row replace_rows[] = {  // left to right, without overlap
-      {"aXbXc", "X", "YY", "aYYbYYc"}, {"abc", "", "Z", "abc"}, {"XXX", "XX", "X", "XX"}, {"&&", "&", "&amp;", "&amp;&amp;"}};
+  struct Row {
+    const char *text, *from, *to, *want;
+  };
+  const Row replace_rows[] = {// left to right, without overlap
+                              {"aXbXc", "X", "YY", "aYYbYYc"},
+                              {"abc", "", "Z", "abc"},
+                              {"XXX", "XX", "X", "XX"},
+                              {"&&", "&", "&amp;", "&amp;&amp;"}};
   for (const Row& r : replace_rows) EXPECT_EQ(Converter::replace(r.text, r.from, r.to), r.want) << r.text;
   EXPECT_EQ(Converter::StringToMAR_String("}x{y}"), "a\\}xa\\{ya\\}");
   // Digits only; on failure the value is left alone (7).
-  struct IntRow { const char* text; bool ok; int want; };
-  const IntRow ints[] = {{"0042", true, 42}, {"-5", false, 7}, {"5 ", false, 7}, {"+5", false, 7},
-                         {"", true, 0},      {"99999999999999999999999", true, 2147483647}};
+  struct IntRow {
+    const char* text;
+    bool ok;
+    int want;
+  };
+  const IntRow ints[] = {{"0042", true, 42}, {"-5", false, 7}, {"5 ", false, 7},
+                         {"+5", false, 7},   {"", true, 0},    {"99999999999999999999999", true, 2147483647}};
   for (const IntRow& r : ints) {
     int v = 7;
     EXPECT_EQ(Converter::String_To_Int(r.text, v), r.ok) << r.text;
@@ -83,9 +100,17 @@ TEST(Converter, ReplaceEscapesAndNumbers) {
   }
   EXPECT_EQ(Converter::IntList_to_String({10, -5, 7}), "10 -5 7");
   // Empty tokens read as 0; parsing stops at the first bad token.
-  struct ListRow { const char* text; bool ok; std::list<int> want; };
-  const ListRow lists[] = {{"12 34 56", true, {12, 34, 56}}, {"", true, {0}},      {"1  2", true, {1, 0, 2}},
-                           {" 1", true, {0, 1}},             {"1 a 3", false, {1}}, {"10 -5 7", false, {10}}};
+  struct ListRow {
+    const char* text;
+    bool ok;
+    std::list<int> want;
+  };
+  const ListRow lists[] = {{"12 34 56", true, {12, 34, 56}},
+                           {"", true, {0}},
+                           {"1  2", true, {1, 0, 2}},
+                           {" 1", true, {0, 1}},
+                           {"1 a 3", false, {1}},
+                           {"10 -5 7", false, {10}}};
   for (const ListRow& r : lists) {
     std::list<int> out{99};
     EXPECT_EQ(Converter::IntListString_To_IntList(r.text, out), r.ok) << r.text;
@@ -96,7 +121,10 @@ TEST(Converter, ReplaceEscapesAndNumbers) {
 TEST(AccessInfo, Messages) {
   ClsMoAccessInfo info;
   EXPECT_EQ(info.get_Info(), ClsMoAccessInfo::NOT_SET);
-  struct Row { ClsMoAccessInfo::e_ResultType v; const char* msg; };
+  struct Row {
+    ClsMoAccessInfo::e_ResultType v;
+    const char* msg;
+  };
   const Row rows[] = {
       {ClsMoAccessInfo::GET_OK, "GetInfo-Error"},
       {ClsMoAccessInfo::INSERT_LOCATION_NO_DIAGRAM, "INSERT: location no diagram"},

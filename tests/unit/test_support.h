@@ -49,7 +49,9 @@ inline std::string read_file(const std::string& path) {
   return out.str();
 }
 
-inline void write_file(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+inline void write_file(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
 
 template <class F>
 std::string stderr_of(F f) {
@@ -67,7 +69,8 @@ inline int add_symbol(SysSpec& sysSpec, EnumSym::Type kind, int dia, int page, c
   return id;
 }
 
-inline int add_sm(SysSpec& sysSpec, SM::e_StateMachineSymbolType kind, int dia, int page, const std::string& text = "T") {
+inline int add_sm(SysSpec& sysSpec, SM::e_StateMachineSymbolType kind, int dia, int page,
+                  const std::string& text = "T") {
   ClsMoAccessInfo info;
   int id = -1;
   EXPECT_EQ(STATUS(sysSpec.insert_StateMachineSymbol(kind, dia, page, 1, 2, 3, 4, text, info, id)), R::INSERT_OK);
@@ -86,9 +89,9 @@ inline int add_decision_flow(SysSpec& sysSpec, int dia, int page, int from, int 
   ClsMoAccessInfo info;
   int id = -1;
   std::list<int> coords{5, 6, 7, 8};
-  EXPECT_EQ(STATUS(sysSpec.insert_DecisionFlowLine(dia, page, coords, from, to, answer, ClsRecPaS(1, 1, 20, 10), info,
-                                                   id)),
-            R::INSERT_OK);
+  EXPECT_EQ(
+      STATUS(sysSpec.insert_DecisionFlowLine(dia, page, coords, from, to, answer, ClsRecPaS(1, 1, 20, 10), info, id)),
+      R::INSERT_OK);
   return id;
 }
 
@@ -98,10 +101,11 @@ inline R::e_ResultType try_channel(SysSpec& sysSpec, int dia, int page, bool src
                                    ClsChannel::e_DirectionType dir = ClsChannel::BOTH) {
   ClsMoAccessInfo info;
   std::list<int> coords{10, 20, 30, 40, 0, 7};
-  sysSpec.insert_Channel(dia, page, delay, dir, ClsChanName("ch & <n>", ClsRecPaS(1, 2, 3, 4)),
-                         ClsChanSourceSigList("s1, s2", ClsRecPaS(5, 6, 7, 8)),
-                         ClsChanSourceCon("", ClsRecPaS(9, 10, 11, 12)), ClsChanDestSigList("d\n", ClsRecPaS(0, 0, 0, 0)),
-                         ClsChanDestCon(" c ", ClsRecPaS(13, 14, 15, 16)), coords, src_env, src, dst_env, dst, info, id);
+  sysSpec.insert_Channel(
+      dia, page, delay, dir, ClsChanName("ch & <n>", ClsRecPaS(1, 2, 3, 4)),
+      ClsChanSourceSigList("s1, s2", ClsRecPaS(5, 6, 7, 8)), ClsChanSourceCon("", ClsRecPaS(9, 10, 11, 12)),
+      ClsChanDestSigList("d\n", ClsRecPaS(0, 0, 0, 0)), ClsChanDestCon(" c ", ClsRecPaS(13, 14, 15, 16)), coords,
+      src_env, src, dst_env, dst, info, id);
   return info.get_Info();
 }
 
@@ -182,7 +186,9 @@ inline void expect_load(const std::string& text, const std::string& expected, co
   SysSpec sysSpec, fresh;
   add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2, "old");
   EXPECT_EQ(load_text(sysSpec, text), expected) << label;
-  if (expected != "OK") { EXPECT_EQ(stored_text(sysSpec), stored_text(fresh)) << label; }
+  if (expected != "OK") {
+    EXPECT_EQ(stored_text(sysSpec), stored_text(fresh)) << label;
+  }
 }
 
 // The text with every occurrence of `what` (there must be one) replaced.
@@ -226,13 +232,15 @@ inline std::string element(const std::string& open, const std::string& body) {
 
 inline std::string page_lines(int id, int width = 800, int height = 600) {
   return element("PAGE ID=\"" + std::to_string(id) + "\"", "<WIDTH>" + std::to_string(width) + "</WIDTH>\n<HEIGHT>" +
-                                                          std::to_string(height) + "</HEIGHT>\n" +
-                                                          element("PAGEFRAME", pas(80, 60, 640, 480)));
+                                                               std::to_string(height) + "</HEIGHT>\n" +
+                                                               element("PAGEFRAME", pas(80, 60, 640, 480)));
 }
 
 // A diagram element with its name, one page and the given symbols.
-inline std::string dia(const std::string& kind, int id, const std::string& name, int page, const std::string& body = "") {
-  return element(kind + " ID=\"" + std::to_string(id) + "\"", "<DIA_NAME>\n" + name + "\n</DIA_NAME>\n" + page_lines(page) + body);
+inline std::string dia(const std::string& kind, int id, const std::string& name, int page,
+                       const std::string& body = "") {
+  return element(kind + " ID=\"" + std::to_string(id) + "\"",
+                 "<DIA_NAME>\n" + name + "\n</DIA_NAME>\n" + page_lines(page) + body);
 }
 inline std::string sysdia(const std::string& body = "") { return dia("SYSDIA", 1, "ROOT", 2, body); }
 
@@ -278,7 +286,7 @@ struct Outcome {
 // A system model built through the model operations, on the first page of
 // each diagram unless a page is given. A refused operation throws.
 class PrModel {
-public:
+ public:
   SysSpec Model;
   ClsMoAccessInfo Info;  // of the last model operation
   int ID = -1;           // of the last insertion
@@ -315,8 +323,10 @@ public:
   int line(int Dia, int From, int To, const char* Answer = nullptr, int Page = -1) {
     std::list<int> Coords{0, 0, 1, 1};
     if (Page < 0) Page = page(Dia);
-    if (Answer) Model.insert_DecisionFlowLine(Dia, Page, Coords, From, To, Answer, {0, 0, 1, 1}, Info, ID);
-    else Model.insert_FlowLine(Dia, Page, Coords, From, To, Info, ID);
+    if (Answer)
+      Model.insert_DecisionFlowLine(Dia, Page, Coords, From, To, Answer, {0, 0, 1, 1}, Info, ID);
+    else
+      Model.insert_FlowLine(Dia, Page, Coords, From, To, Info, ID);
     return inserted();
   }
   // Inserts the symbols, then the lines between them; returns the symbol IDs.
@@ -370,8 +380,8 @@ struct BodyModel : PrModel {
   const int D = Procedure ? ref(P, EnumSym::PROCEDURE_INST_REF_SYM, "Pr") : P;
 
   std::string head(bool Nested) const {
-    std::string h = Nested ? "SYSTEM ROOT;\nPROCESS P;\n"
-                           : "SYSTEM ROOT;\nPROCESS P REFERENCED;\nENDSYSTEM ROOT;\nPROCESS P;\n";
+    std::string h =
+        Nested ? "SYSTEM ROOT;\nPROCESS P;\n" : "SYSTEM ROOT;\nPROCESS P REFERENCED;\nENDSYSTEM ROOT;\nPROCESS P;\n";
     if (!Procedure) return h;
     return h + (Nested ? "" : "PROCEDURE Pr REFERENCED;\nENDPROCESS P;\n") + "PROCEDURE Pr;\nformal parameters;\n";
   }

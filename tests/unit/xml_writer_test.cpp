@@ -1,5 +1,6 @@
-#include "tests/unit/test_support.h"
 #include "xml/XML_Writer.h"
+
+#include "tests/unit/test_support.h"
 
 using namespace sdltest;
 
