@@ -61,15 +61,16 @@ void Diagram::destroy_Contents() {
 }
 
 void Diagram::destroy(Diagram* dia) {
-  static std::vector<Diagram*> pending;
-  static bool draining = false;
-  if (!dia) return;
-  pending.push_back(dia);
-  if (draining) return;  // an outer call destroys it after the current diagram
-  draining = true;
+  std::vector<Diagram*> pending;
+  if (dia) pending.push_back(dia);
   while (!pending.empty()) {
     Diagram* d = pending.back();
     pending.pop_back();
+    // The diagrams of its reference symbols join the list; the symbols then
+    // go without them.
+    d->Symbols.for_each([&pending](Symbol* sym) {
+      if (Diagram* child = sym->release_referenced_Diagram()) pending.push_back(child);
+    });
     switch (d->get_DiagramType()) {
       case EnumDia::SYS_DIA: delete static_cast<ClsSysDia*>(d); break;
       case EnumDia::BLK_DIA: delete static_cast<ClsBlockDia*>(d); break;
@@ -78,7 +79,6 @@ void Diagram::destroy(Diagram* dia) {
       default: debug_error("error in: Vemra::Diagram::destroy()", "unconsidered Diagram Type !!!"); break;
     }
   }
-  draining = false;
 }
 
 // ---- header, pages -------------------------------------------------------

@@ -200,8 +200,8 @@ public:
   void collect_TreeIDs(std::vector<int>& IDs) const;
 
   // Destroys a diagram through its concrete class, with its whole subtree.
-  // Nested diagrams are destroyed one after another, not recursively, so that
-  // the depth of the tree does not matter.
+  // Nested diagrams are destroyed one after another from a worklist, not
+  // recursively, so that the depth of the tree does not matter.
   static void destroy(Diagram* dia);
 
 protected:
