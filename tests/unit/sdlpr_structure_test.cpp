@@ -80,22 +80,6 @@ TEST(SdlPrErrors, FileProblemsAndMisuse) {
   EXPECT_THROW(fresh.write_HL_InstDia(m.Model.get_SysDia(), false), ClsSDL_PR_Writer_UnspecifiedError);
 }
 
-TEST(SdlPrHelper, LabelsCountFromZeroPerGeneration) {
-  ClsSDL_PR_WriterHelper h;
-  EXPECT_EQ(h.get_Label(7), "LabelError");
-  EXPECT_TRUE(h.set_StateMaSym_written(7));
-  EXPECT_FALSE(h.set_StateMaSym_written(7));
-  EXPECT_TRUE(h.set_StateMaSym_written(3));
-  EXPECT_TRUE(h.StateMaSym_written(7));
-  EXPECT_FALSE(h.StateMaSym_written(4));
-  EXPECT_EQ(h.get_Label(7), "grst0");
-  EXPECT_EQ(h.get_Label(3), "grst1");
-  h.reset_Helper();
-  EXPECT_FALSE(h.StateMaSym_written(7));
-  EXPECT_TRUE(h.set_StateMaSym_written(3));
-  EXPECT_EQ(h.get_Label(3), "grst0");
-}
-
 TEST(SdlPrHelper, ErrorTexts) {
   const std::pair<int, const char*> texts[] = {{SMError::SMS_ILLEGAL_START_STATE, "sms_illegal_start_state"},
                                                {SMError::SMS_TRANSITION_NOT_COMPLETE, "sms_transition_not_complete"},
