@@ -94,7 +94,7 @@ struct DestructionFixture : ModelTest {
 TEST_F(DestructionFixture, DeletingAPageForgetsEverythingBelowIt) {
   std::size_t before = sysSpec.get_NumberOfRegisteredIDs();
   ASSERT_EQ(STATUS(sysSpec.delete_Page(1, page2, info)), R::PAGE_DELETE_OK);
-  EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), before - by_page.registered());
+  ASSERT_EQ(sysSpec.get_NumberOfRegisteredIDs(), before - by_page.registered());
   expect_all_unknown(sysSpec, by_page);
   EXPECT_NE(sysSpec.get_RecSymbol(survivor, info), nullptr);
   EXPECT_NE(sysSpec.get_Diagram(blk_b_sym + 1, info), nullptr);
@@ -104,7 +104,7 @@ TEST_F(DestructionFixture, DeletingAReferenceSymbolForgetsItsTree) {
   std::size_t before = sysSpec.get_NumberOfRegisteredIDs();
   ASSERT_EQ(STATUS(sysSpec.delete_Symbol(blk_b_sym, info)), R::DELETE_OK);
   by_symbol.symbols.push_back(blk_b_sym);
-  EXPECT_EQ(sysSpec.get_NumberOfRegisteredIDs(), before - by_symbol.registered());
+  ASSERT_EQ(sysSpec.get_NumberOfRegisteredIDs(), before - by_symbol.registered());
   expect_all_unknown(sysSpec, by_symbol);
   auto chans = channels(sysSpec, 1, 2);
   ASSERT_EQ(chans.size(), 1u);
