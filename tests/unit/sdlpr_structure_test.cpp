@@ -45,12 +45,12 @@ TEST(SdlPrErrors, ChannelProblemsStopTheGeneration) {
     int B = m.sym(m.sys(), EnumSym::BLK_INST_REF_SYM, "B");
     int C = add_channel(m.Model, m.sys(), m.page(m.sys()), -1, B);
     m.Model.modify_Chan_DelayType(C, static_cast<ClsChannel::e_DelayType>(c.Delay), m.Info);
-    expect(m.Info, ClsMoAccessInfo::MODIFY_OK);
+    ASSERT_EQ(m.Info.get_Info(), R::MODIFY_OK);
     m.Model.modify_Chan_DirectionType(C, static_cast<ClsChannel::e_DirectionType>(c.Direction), m.Info);
-    expect(m.Info, ClsMoAccessInfo::MODIFY_OK);
+    ASSERT_EQ(m.Info.get_Info(), R::MODIFY_OK);
     if (c.LoseEnd) {
       m.Model.delete_Symbol(B, m.Info);
-      expect(m.Info, ClsMoAccessInfo::DELETE_OK);
+      ASSERT_EQ(m.Info.get_Info(), R::DELETE_OK);
     }
     EXPECT_EQ(m.outcome().Type, UNSPECIFIED) << c.Delay << c.Direction << c.LoseEnd;
     EXPECT_EQ(m.Written, c.Written);

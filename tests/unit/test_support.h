@@ -11,7 +11,6 @@
 #include <fstream>
 #include <list>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -264,11 +263,6 @@ constexpr int ENV = ClsChannel::ENV_ID;
 constexpr int NONE = -1, UNSPECIFIED = 0;
 constexpr int ILLEGAL_START = SMError::SMS_ILLEGAL_START_STATE, NOT_COMPLETE = SMError::SMS_TRANSITION_NOT_COMPLETE;
 
-inline void expect(const ClsMoAccessInfo& Info, ClsMoAccessInfo::e_ResultType Wanted) {
-  if (Info.get_Info() != Wanted)
-    throw std::runtime_error(std::string("model operation failed: ") + Info.get_Info_Message());
-}
-
 // One symbol of a state-machine graph, and a line between two of them given
 // by index; a line with an answer text is a decision flow line.
 using SmDef = std::pair<SM::e_StateMachineSymbolType, std::string>;
@@ -283,51 +277,26 @@ struct Outcome {
   int Symbol = -1, Page = -1, Diagram = -1;
 };
 
-// A system model built through the model operations, on the first page of
-// each diagram unless a page is given. A refused operation throws.
+// A system model for SDL/PR generation, built through the model operations
+// on the first page of each diagram unless a page is given.
 class PrModel {
- public:
+public:
   SysSpec Model;
-  ClsMoAccessInfo Info;  // of the last model operation
-  int ID = -1;           // of the last insertion
+  ClsMoAccessInfo Info;  // for further model operations
   std::string Written;   // the file content of the last generation
 
   int sys() const { return Model.get_System_Model_ID(); }
-  int page(int Dia) const {
-    ClsMoAccessInfo PageInfo;
-    int Page = Model.get_FirstPageID(Dia, PageInfo);
-    expect(PageInfo, ClsMoAccessInfo::PAGE_GET_OK);
-    return Page;
-  }
-  int new_page(int Dia) {
-    Model.append_NewPage(Dia, Info);
-    return Model.get_LastPageID(Dia, Info);
-  }
-  // The ID of the last insertion, which the model must have accepted.
-  int inserted() const {
-    expect(Info, ClsMoAccessInfo::INSERT_OK);
-    return ID;
-  }
-  int sym(int Dia, EnumSym::Type Type, const std::string& Text, int Page = -1) {
-    Model.insert_Symbol(Type, Dia, Page < 0 ? page(Dia) : Page, 0, 0, 10, 10, Text, Info, ID);
-    return inserted();
-  }
-  // The diagram that a reference symbol stands for.
-  int dia_of(int SymID) { return Model.get_RecSymbol(SymID, Info)->get_referenced_Diagram_Model_ID(); }
-  int ref(int Dia, EnumSym::Type Type, const std::string& Name) { return dia_of(sym(Dia, Type, Name)); }
+  int page(int Dia) const { return first_page(Model, Dia); }
+  int sym(int Dia, EnumSym::Type Type, const std::string& Text) { return add_symbol(Model, Type, Dia, page(Dia), Text); }
+  // The diagram of a new reference symbol.
+  int ref(int Dia, EnumSym::Type Type, const std::string& Name) { return ref_diagram(Model, sym(Dia, Type, Name)); }
   int sm(int Dia, SM::e_StateMachineSymbolType Type, const std::string& Text, int Page = -1) {
-    Model.insert_StateMachineSymbol(Type, Dia, Page < 0 ? page(Dia) : Page, 0, 0, 10, 10, Text, Info, ID);
-    return inserted();
+    return add_sm(Model, Type, Dia, Page < 0 ? page(Dia) : Page, Text);
   }
   // A flow line, or a decision flow line when an answer text is given.
   int line(int Dia, int From, int To, const char* Answer = nullptr, int Page = -1) {
-    std::list<int> Coords{0, 0, 1, 1};
     if (Page < 0) Page = page(Dia);
-    if (Answer)
-      Model.insert_DecisionFlowLine(Dia, Page, Coords, From, To, Answer, {0, 0, 1, 1}, Info, ID);
-    else
-      Model.insert_FlowLine(Dia, Page, Coords, From, To, Info, ID);
-    return inserted();
+    return Answer ? add_decision_flow(Model, Dia, Page, From, To, Answer) : add_flow(Model, Dia, Page, From, To);
   }
   // Inserts the symbols, then the lines between them; returns the symbol IDs.
   std::vector<int> graph(int Dia, const std::vector<SmDef>& Syms, const std::vector<Edge>& Edges, int Page = -1) {
