@@ -287,7 +287,9 @@ public:
 
   int sys() const { return Model.get_System_Model_ID(); }
   int page(int Dia) const { return first_page(Model, Dia); }
-  int sym(int Dia, EnumSym::Type Type, const std::string& Text) { return add_symbol(Model, Type, Dia, page(Dia), Text); }
+  int sym(int Dia, EnumSym::Type Type, const std::string& Text) {
+    return add_symbol(Model, Type, Dia, page(Dia), Text);
+  }
   // The diagram of a new reference symbol.
   int ref(int Dia, EnumSym::Type Type, const std::string& Name) { return ref_diagram(Model, sym(Dia, Type, Name)); }
   int sm(int Dia, SM::e_StateMachineSymbolType Type, const std::string& Text, int Page = -1) {
