@@ -84,7 +84,7 @@ void check(const BodyCase& c) {
   for (bool nested : {false, true}) {
     SCOPED_TRACE(std::string(c.What) + (nested ? " (nested)" : " (referenced)"));
     BodyModel m(c.At == IN_PROCEDURE);
-    int page = c.At == ON_PAGE_2 ? add_page(m.Model, m.D) : m.page(m.D);
+    int page = c.At == ON_PAGE_2 ? m.new_page(m.D) : m.page(m.D);
     std::vector<int> ids = m.graph(m.D, c.Syms, c.Edges, page);
     Outcome o = m.outcome(nested);
     EXPECT_EQ(o.Type, c.Error);

@@ -36,14 +36,14 @@ TEST(SdlPrErrors, ChannelProblemsStopTheGeneration) {
     bool LoseEnd;
     const char* Written;
   } cases[] = {
-      {0, 3, false, "SYSTEM ROOT;\nCHANNEL ch & <n> DELAY\n"},
+      {0, 3, false, "SYSTEM ROOT;\nCHANNEL c DELAY\n"},
       {2, 3, false, "SYSTEM ROOT;\n"},
-      {0, 0, true, "SYSTEM ROOT;\nCHANNEL ch & <n> DELAY\n"},
+      {0, 0, true, "SYSTEM ROOT;\nCHANNEL c DELAY\n"},
   };
   for (const auto& c : cases) {
     PrModel m;
     int B = m.sym(m.sys(), EnumSym::BLK_INST_REF_SYM, "B");
-    int C = add_channel(m.Model, m.sys(), m.page(m.sys()), -1, B);
+    int C = m.chan(m.sys(), {"c", "", "", "", "", 0, 0, ENV, B});
     m.Model.modify_Chan_DelayType(C, static_cast<ClsChannel::e_DelayType>(c.Delay), m.Info);
     ASSERT_EQ(m.Info.get_Info(), R::MODIFY_OK);
     m.Model.modify_Chan_DirectionType(C, static_cast<ClsChannel::e_DirectionType>(c.Direction), m.Info);

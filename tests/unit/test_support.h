@@ -263,6 +263,13 @@ constexpr int ENV = ClsChannel::ENV_ID;
 constexpr int NONE = -1, UNSPECIFIED = 0;
 constexpr int ILLEGAL_START = SMError::SMS_ILLEGAL_START_STATE, NOT_COMPLETE = SMError::SMS_TRANSITION_NOT_COMPLETE;
 
+// Channel fields in this order: name, source signals, source connection,
+// destination signals, destination connection, delay, direction, ends.
+struct ChanDef {
+  std::string Name, SourceSigs, SourceCon, DestSigs, DestCon;
+  int Delay = 0, Direction = 0, Source = ENV, Dest = ENV;
+};
+
 // One symbol of a state-machine graph, and a line between two of them given
 // by index; a line with an answer text is a decision flow line.
 using SmDef = std::pair<SM::e_StateMachineSymbolType, std::string>;
@@ -287,6 +294,7 @@ public:
 
   int sys() const { return Model.get_System_Model_ID(); }
   int page(int Dia) const { return first_page(Model, Dia); }
+  int new_page(int Dia) { return add_page(Model, Dia); }
   int sym(int Dia, EnumSym::Type Type, const std::string& Text) {
     return add_symbol(Model, Type, Dia, page(Dia), Text);
   }
@@ -294,6 +302,18 @@ public:
   int ref(int Dia, EnumSym::Type Type, const std::string& Name) { return ref_diagram(Model, sym(Dia, Type, Name)); }
   int sm(int Dia, SM::e_StateMachineSymbolType Type, const std::string& Text, int Page = -1) {
     return add_sm(Model, Type, Dia, Page < 0 ? page(Dia) : Page, Text);
+  }
+  int chan(int Dia, const ChanDef& D) {
+    ClsRecPaS Box(0, 0, 1, 1);
+    std::list<int> Coords{0, 0, 5, 5};
+    int ID = -1;
+    Model.insert_Channel(Dia, page(Dia), static_cast<ClsChannel::e_DelayType>(D.Delay),
+                         static_cast<ClsChannel::e_DirectionType>(D.Direction), ClsChanName(D.Name, Box),
+                         ClsChanSourceSigList(D.SourceSigs, Box), ClsChanSourceCon(D.SourceCon, Box),
+                         ClsChanDestSigList(D.DestSigs, Box), ClsChanDestCon(D.DestCon, Box), Coords,
+                         D.Source == ENV, D.Source, D.Dest == ENV, D.Dest, Info, ID);
+    EXPECT_EQ(Info.get_Info(), R::INSERT_OK);
+    return ID;
   }
   // A flow line, or a decision flow line when an answer text is given.
   int line(int Dia, int From, int To, const char* Answer = nullptr, int Page = -1) {
