@@ -9,8 +9,8 @@ namespace TclModelAccess {
 
 const char* const MSG_NO_SYSSPEC = "no system model: call create_EmptySysSpec or load_Model_from_File first";
 
-bool check_Words(ClientData shapeData, Tcl_Interp* interp, int argc) {
-  const Shape& shape = *static_cast<const Shape*>(shapeData);
+bool check_Words(Tcl_CmdProc* command, Tcl_Interp* interp, int argc) {
+  const Shape& shape = shape_Of(command);
   if (shape.clear == Clear::BEFORE_COUNT && clear_MAR_ARR(interp) != TCL_OK) return false;
   if (argc != shape.count) {
     Tcl_SetResult(interp, const_cast<char*>("wrong # args"), TCL_VOLATILE);
@@ -19,8 +19,8 @@ bool check_Words(ClientData shapeData, Tcl_Interp* interp, int argc) {
   return shape.clear != Clear::AFTER_COUNT || clear_MAR_ARR(interp) == TCL_OK;
 }
 
-bool CommandCall::begin(ClientData shape) {
-  if (!check_Words(shape, interp, argc)) return false;
+bool CommandCall::begin(Tcl_CmdProc* command) {
+  if (!check_Words(command, interp, argc)) return false;
   pSysSpec = AppVars.get_SysSpec();
   if (!pSysSpec) {
     fail(MSG_NO_SYSSPEC);

@@ -14,8 +14,8 @@ namespace TclModelAccess {
 
 // The file is read into a new system model; only a successful read replaces
 // the current one, so a failed load leaves the model and its IDs untouched.
-int load_Model_from_File(ClientData shape, Tcl_Interp* interp, int argc, const char* argv[]) {
-  if (!check_Words(shape, interp, argc)) return TCL_ERROR;
+int load_Model_from_File(ClientData, Tcl_Interp* interp, int argc, const char* argv[]) {
+  if (!check_Words(load_Model_from_File, interp, argc)) return TCL_ERROR;
   ResultWriter w(interp);
   SysSpec* Loaded = nullptr;
   try {
@@ -37,8 +37,8 @@ int load_Model_from_File(ClientData shape, Tcl_Interp* interp, int argc, const c
 }
 
 // Without a current system model there is nothing to store: "Error".
-int store_Model_in_File(ClientData shape, Tcl_Interp* interp, int argc, const char* argv[]) {
-  if (!check_Words(shape, interp, argc)) return TCL_ERROR;
+int store_Model_in_File(ClientData, Tcl_Interp* interp, int argc, const char* argv[]) {
+  if (!check_Words(store_Model_in_File, interp, argc)) return TCL_ERROR;
   bool Stored = false;
   if (SysSpec* Current = AppVars.get_SysSpec()) {
     try {

@@ -13,8 +13,7 @@ namespace {
 using TMA::Clear;
 
 // A command: its name, its procedure, and its shape (word count with the
-// command name, and when the result array is cleared), which the procedure
-// receives as client data.
+// command name, and when the result array is cleared).
 struct Command {
   const char* name;
   Tcl_CmdProc* proc;
@@ -30,7 +29,7 @@ const Command COMMANDS[] = {
     {"save_SDL_PR_in_File", TMA::save_SDL_PR, {3, Clear::AFTER_COUNT}},
     {"modify_SysDiaName_in_Model", TMA::modify_SysDiaName, {2, Clear::NEVER}},
     {"get_System_Model_ID", TMA::get_System_Model_ID, {1, Clear::AFTER_COUNT}},
-    {"get_ReferencingDiagramID_from_Model", nullptr, {2, Clear::NEVER}},
+    {"get_ReferencingDiagramID_from_Model", nullptr, {2, Clear::NEVER}},  // the object command
     {"get_ProcedureFormalParameters_from_Model", TMA::get_ProcedureDiagramFormalParameters, {2, Clear::BEFORE_COUNT}},
     {"modify_ProcedureDiaFormalParameters_in_Model", TMA::modify_ProcedureDiaFormalParameters, {3, Clear::NEVER}},
     {"get_PageSize_from_Model", TMA::get_PageSize, {3, Clear::BEFORE_COUNT}},
@@ -72,17 +71,25 @@ const Command COMMANDS[] = {
 
 }  // namespace
 
+const TMA::Shape& TMA::shape_Of(Tcl_CmdProc* proc) {
+  for (const Command& cmd : COMMANDS)
+    if (cmd.proc == proc) return cmd.shape;
+  static const Shape NONE = {-1, Clear::NEVER};  // not in the table: every call is refused
+  return NONE;
+}
+
+const TMA::Shape& TMA::shape_Of(Tcl_ObjCmdProc*) { return shape_Of(static_cast<Tcl_CmdProc*>(nullptr)); }
+
 extern "C" __attribute__((visibility("default"))) int Sdl_Init(Tcl_Interp* interp) {
   if (Tcl_InitStubs(interp, "8.0", 0) == nullptr) return TCL_ERROR;
   if (Tk_InitStubs(interp, "8.0", 0) == nullptr) return TCL_ERROR;
   if (Tcl_PkgProvide(interp, "sdl", "1.0") != TCL_OK) return TCL_ERROR;
   DebugPrinter::get_Instance("");
   for (const Command& cmd : COMMANDS) {
-    ClientData shape = const_cast<TMA::Shape*>(&cmd.shape);
     if (cmd.proc)
-      Tcl_CreateCommand(interp, cmd.name, cmd.proc, shape, nullptr);
+      Tcl_CreateCommand(interp, cmd.name, cmd.proc, nullptr, nullptr);
     else
-      Tcl_CreateObjCommand(interp, cmd.name, TMA::get_ReferencingDiagramID, shape, nullptr);
+      Tcl_CreateObjCommand(interp, cmd.name, TMA::get_ReferencingDiagramID, nullptr, nullptr);
   }
   Tcl_SetVar(interp, "ApplInstPath", AppVars.get_Appl_Inst_Path().c_str(), TCL_GLOBAL_ONLY);
   Tcl_SetVar(interp, "DefaultProjectsDir", AppVars.get_DefaultProjectsDir().c_str(), TCL_GLOBAL_ONLY);

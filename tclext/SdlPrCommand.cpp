@@ -33,8 +33,8 @@ int report_StateMaError(Tcl_Interp* interp, const ClsSDL_PR_Writer_StateMaSymErr
 
 // save_SDL_PR_in_File fileName nested: only the layout word "true" selects
 // the nested layout. Generation errors are reported, never returned.
-int save_SDL_PR(ClientData shape, Tcl_Interp* interp, int argc, const char* argv[]) {
-  if (!check_Words(shape, interp, argc)) return TCL_ERROR;
+int save_SDL_PR(ClientData, Tcl_Interp* interp, int argc, const char* argv[]) {
+  if (!check_Words(save_SDL_PR, interp, argc)) return TCL_ERROR;
   const SysSpec* Model = AppVars.get_SysSpec();
   if (!Model) return report_NotSpecified(interp);
   try {

@@ -8,7 +8,7 @@ using R = ClsMoAccessInfo;
 
 VEMRA_COMMAND(create_EmptySysSpec) {
   (void)argv;
-  if (!check_Words(shape, interp, argc)) return TCL_ERROR;
+  if (!check_Words(create_EmptySysSpec, interp, argc)) return TCL_ERROR;
   SysSpec* fresh = nullptr;
   try {
     fresh = new SysSpec();
@@ -22,13 +22,13 @@ VEMRA_COMMAND(create_EmptySysSpec) {
 }
 
 VEMRA_COMMAND(get_System_Model_ID) {
-  return run_Command(shape, interp, argc, argv, [](CommandCall& c) {
+  return run_Command(get_System_Model_ID, interp, argc, argv, [](CommandCall& c) {
     return ResultWriter(c.interp).mar_ok().set("System_Model_ID", c.sysSpec().get_System_Model_ID()).status();
   });
 }
 
 VEMRA_COMMAND(modify_SysDiaName) {
-  return run_Command(shape, interp, argc, argv, [](CommandCall& c) {
+  return run_Command(modify_SysDiaName, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().modify_SysDiaName(c.text_arg(1), c.info());
     return c.finish(R::MODIFY_OK);
   });
@@ -36,9 +36,9 @@ VEMRA_COMMAND(modify_SysDiaName) {
 
 // An object command: Tcl's own usage message and integer conversion; the
 // answer is the command result.
-int Vemra::TclExt::TclModelAccess::get_ReferencingDiagramID(ClientData shape, Tcl_Interp* interp, int objc,
+int Vemra::TclExt::TclModelAccess::get_ReferencingDiagramID(ClientData, Tcl_Interp* interp, int objc,
                                                             Tcl_Obj* const objv[]) {
-  if (objc != static_cast<const Shape*>(shape)->count) {
+  if (objc != shape_Of(get_ReferencingDiagramID).count) {
     Tcl_WrongNumArgs(interp, 1, objv, "refID");
     return TCL_ERROR;
   }
@@ -57,7 +57,7 @@ int Vemra::TclExt::TclModelAccess::get_ReferencingDiagramID(ClientData shape, Tc
 }
 
 VEMRA_COMMAND(get_ProcedureDiagramFormalParameters) {
-  return run_Command(shape, interp, argc, argv, [](CommandCall& c) {
+  return run_Command(get_ProcedureDiagramFormalParameters, interp, argc, argv, [](CommandCall& c) {
     std::string parameters;
     c.sysSpec().get_ProcedureDiaFormalParameters(c.int_arg(1), parameters, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
@@ -66,7 +66,7 @@ VEMRA_COMMAND(get_ProcedureDiagramFormalParameters) {
 }
 
 VEMRA_COMMAND(modify_ProcedureDiaFormalParameters) {
-  return run_Command(shape, interp, argc, argv, [](CommandCall& c) {
+  return run_Command(modify_ProcedureDiaFormalParameters, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().modify_ProcedureDiaFormalParameters(c.int_arg(1), c.text_arg(2), c.info());
     return c.finish(R::MODIFY_OK);
   });
@@ -91,7 +91,7 @@ int Vemra::TclExt::TclModelAccess::write_ReferencedDiagrams_to_Tcl_Interp(Tcl_In
 }
 
 VEMRA_COMMAND(get_AllReferencedDiagrams) {
-  return run_Command(shape, interp, argc, argv, [](CommandCall& c) {
+  return run_Command(get_AllReferencedDiagrams, interp, argc, argv, [](CommandCall& c) {
     int diagramID = c.int_arg(1);
     std::list<const Diagram*> diagrams;
     c.sysSpec().get_AllReferencedDiagrams(diagramID, diagrams, c.info());
