@@ -78,7 +78,8 @@ struct Case {
 
 const Case CASES[] = {
     {"do_nothing", "do_nothing $::proDia $::proPage StateMaTaskSym 1 2 3 4 task"},
-    {"insert_StateMachineSymbol", "insert_StateMachineSymbol_into_Model $::proDia $::proPage StateMaTaskSym 1 2 3 4 task"},
+    {"insert_StateMachineSymbol",
+     "insert_StateMachineSymbol_into_Model $::proDia $::proPage StateMaTaskSym 1 2 3 4 task"},
     {"set_RecSymbolPaS", "set_RecSymbolPaS_in_Model $::middle 1 2 3 4"},
     {"get_Symbols_one", "get_Symbols_from_Model BlkTypeRefSym 1 2"},
     {"get_Symbols_100", "get_Symbols_from_Model TextSym 1 3"},

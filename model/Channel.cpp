@@ -38,7 +38,9 @@ void replace_comp(ClsChanComp& comp, std::string Content, const ClsRecPaS& PaS) 
 }
 }  // namespace
 
-void ClsChannel::modify_Comp_Name(std::string Content, const ClsRecPaS& PaS) { replace_comp(CompName, std::move(Content), PaS); }
+void ClsChannel::modify_Comp_Name(std::string Content, const ClsRecPaS& PaS) {
+  replace_comp(CompName, std::move(Content), PaS);
+}
 void ClsChannel::modify_Comp_SourceSigList(std::string Content, const ClsRecPaS& PaS) {
   replace_comp(CompSourceSigList, std::move(Content), PaS);
 }

@@ -23,7 +23,6 @@ public:
   void set_content(std::string NewContent) { Content = std::move(NewContent); }
   const ClsRecPaS& get_RecPaS() const { return PaS; }
   ClsRecPaS& get_RecPaS() { return PaS; }
-  operator const ClsRecPaS&() const { return PaS; }
 
 private:
   ClsRecPaS PaS;

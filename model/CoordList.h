@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <list>
-#include <vector>
 
 namespace Vemra {
 
@@ -27,9 +26,6 @@ public:
   const int* begin() const { return is_inline() ? values_.in_place : values_.on_heap; }
   const int* end() const { return begin() + size_; }
   int operator[](std::size_t i) const { return begin()[i]; }
-
-  // The values as a vector, for callers that keep one.
-  operator std::vector<int>() const { return std::vector<int>(begin(), end()); }
 
 private:
   bool is_inline() const { return size_ <= IN_PLACE; }

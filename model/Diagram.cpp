@@ -61,15 +61,16 @@ void Diagram::destroy_Contents() {
 }
 
 void Diagram::destroy(Diagram* dia) {
-  static std::vector<Diagram*> pending;
-  static bool draining = false;
-  if (!dia) return;
-  pending.push_back(dia);
-  if (draining) return;  // an outer call destroys it after the current diagram
-  draining = true;
+  std::vector<Diagram*> pending;
+  if (dia) pending.push_back(dia);
   while (!pending.empty()) {
     Diagram* d = pending.back();
     pending.pop_back();
+    // The diagrams of its reference symbols join the list; the symbols then
+    // go without them.
+    d->Symbols.for_each([&pending](Symbol* sym) {
+      if (Diagram* child = sym->release_referenced_Diagram()) pending.push_back(child);
+    });
     switch (d->get_DiagramType()) {
       case EnumDia::SYS_DIA: delete static_cast<ClsSysDia*>(d); break;
       case EnumDia::BLK_DIA: delete static_cast<ClsBlockDia*>(d); break;
@@ -78,7 +79,6 @@ void Diagram::destroy(Diagram* dia) {
       default: debug_error("error in: Vemra::Diagram::destroy()", "unconsidered Diagram Type !!!"); break;
     }
   }
-  draining = false;
 }
 
 // ---- header, pages -------------------------------------------------------
@@ -166,8 +166,9 @@ const Symbol* Diagram::get_Symbol(int SymbolID, ClsMoAccessInfo& Info) const {
   const Symbol* sym = Symbols.find(SymbolID);
   if (!sym) {
     Info.set_Info(R::GET_SYMBOL_NOT_IN_LOCATION);
-    debug_error("error in: const Vemra::Symbol * Vemra::Diagram::get_Symbol(const int Symbol_ID, ClsMoAccessInfo & Info)",
-                "Symbol not found!!!");
+    debug_error(
+        "error in: const Vemra::Symbol * Vemra::Diagram::get_Symbol(const int Symbol_ID, ClsMoAccessInfo & Info)",
+        "Symbol not found!!!");
     return nullptr;
   }
   Info.set_Info(R::GET_OK);
@@ -220,7 +221,8 @@ void Diagram::delete_Symbol(int SymbolID, ClsMoAccessInfo& Info) {
 
 void Diagram::get_AllReferencedDiagrams(std::list<const Diagram*>& Diagrams, ClsMoAccessInfo& Info) const {
   Symbols.for_each([&](const Symbol* sym) {
-    if (sym->is_referencing_Symbol() && sym->get_referenced_Diagram()) Diagrams.push_back(sym->get_referenced_Diagram());
+    if (sym->is_referencing_Symbol() && sym->get_referenced_Diagram())
+      Diagrams.push_back(sym->get_referenced_Diagram());
   });
   Info.set_Info(R::GET_OK);
 }
@@ -533,10 +535,12 @@ void Diagram::collect_PageContentIDs(int PageID, std::vector<int>& IDs) const {
       if (sym->is_referencing_Symbol() && sym->get_referenced_Diagram())
         sym->get_referenced_Diagram()->collect_TreeIDs(IDs);
     });
-  Channels.for_each_in_group(CHAN_BY_PAGE, page_key(PageID), [&](const ClsChannel* c) { IDs.push_back(c->get_Model_ID()); });
+  Channels.for_each_in_group(CHAN_BY_PAGE, page_key(PageID),
+                             [&](const ClsChannel* c) { IDs.push_back(c->get_Model_ID()); });
   StateMachineSymbols.for_each_in_group(SM_BY_PAGE, page_key(PageID),
                                         [&](const ClsStateMachineSymbol* s) { IDs.push_back(s->get_Model_ID()); });
-  FlowLines.for_each_in_group(FL_BY_PAGE, page_key(PageID), [&](const ClsFlowLine* l) { IDs.push_back(l->get_Model_ID()); });
+  FlowLines.for_each_in_group(FL_BY_PAGE, page_key(PageID),
+                              [&](const ClsFlowLine* l) { IDs.push_back(l->get_Model_ID()); });
 }
 
 }  // namespace Vemra

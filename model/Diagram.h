@@ -17,7 +17,15 @@
 namespace Vemra {
 
 namespace EnumDia {
-enum Type : int { NONE = 0, SYS_DIA = 1, BLK_DIA = 2, PRO_DIA = 3, BLK_TYPE_DIA = 4, PRO_TYPE_DIA = 5, PROCEDURE_DIA = 6 };
+enum Type : int {
+  NONE = 0,
+  SYS_DIA = 1,
+  BLK_DIA = 2,
+  PRO_DIA = 3,
+  BLK_TYPE_DIA = 4,
+  PRO_TYPE_DIA = 5,
+  PROCEDURE_DIA = 6
+};
 }  // namespace EnumDia
 
 // Groups of the element families (see ElementStore and the stores of Diagram).
@@ -192,8 +200,8 @@ public:
   void collect_TreeIDs(std::vector<int>& IDs) const;
 
   // Destroys a diagram through its concrete class, with its whole subtree.
-  // Nested diagrams are destroyed one after another, not recursively, so that
-  // the depth of the tree does not matter.
+  // Nested diagrams are destroyed one after another from a worklist, not
+  // recursively, so that the depth of the tree does not matter.
   static void destroy(Diagram* dia);
 
 protected:

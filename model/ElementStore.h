@@ -1,7 +1,6 @@
 #ifndef VEMRA_ELEMENTSTORE_H
 #define VEMRA_ELEMENTSTORE_H
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -25,7 +24,7 @@ struct ChainPlace {
 
 // The elements of one family in one diagram, in insertion order, indexed so
 // that the look-ups the model describes as list walks stay cheap:
-//  - by model ID: the first element of the list with that ID;
+//  - by model ID (the model hands out each ID once);
 //  - by group keys (page, page and kind, ...): the elements of one group in
 //    list order, found without visiting the others.
 //
@@ -62,9 +61,7 @@ public:
       link(indexes_[place.index].get_or_create(keys[c]).head[place.head], node, c);
     }
     ++size_;
-    NodeRef& ref = by_id_.get_or_create(element->get_Model_ID());
-    if (ref.node) shadowed_.push_back(node);
-    else ref = NodeRef{node, element};
+    by_id_.get_or_create(element->get_Model_ID()) = NodeRef{node, element};
   }
 
   T* find(int id) const {
@@ -72,14 +69,14 @@ public:
     return ref ? ref->element : nullptr;
   }
 
-  // Unlinks the first element with the ID and returns it (null if none).
+  // Unlinks the element with the ID and returns it (null if none).
   T* remove(int id) {
     const NodeRef* ref = by_id_.find(id);
     if (!ref) return nullptr;
     Node* node = ref->node;
     T* element = node->element;
     unlink_node(node);
-    reindex(id);
+    by_id_.erase(id);
     return element;
   }
 
@@ -90,12 +87,9 @@ public:
     std::vector<T*> taken;
     taken.reserve(nodes.size());
     for (Node* n : nodes) {
-      int id = n->element->get_Model_ID();
-      bool indexed = by_id_.find(id)->node == n;
-      if (!indexed) shadowed_.erase(std::find(shadowed_.begin(), shadowed_.end(), n));
+      by_id_.erase(n->element->get_Model_ID());
       taken.push_back(n->element);
       unlink_node(n);
-      if (indexed) reindex(id);
     }
     return taken;
   }
@@ -111,7 +105,6 @@ public:
     size_ = 0;
     for (auto& index : indexes_) index.clear();
     by_id_.clear();
-    shadowed_.clear();
     return taken;
   }
 
@@ -190,8 +183,8 @@ private:
     for (Node* n = e->head[place.head]; n; n = n->next[c]) f(n);
   }
 
-  // Unlinks the node from its chains and frees it; the caller keeps the ID
-  // index right.
+  // Unlinks the node from its chains and frees it; the caller updates the ID
+  // index.
   void unlink_node(Node* n) {
     Keys keys = Groups()(n->element);
     for (int c = 0; c < CHAINS; ++c) {
@@ -205,24 +198,10 @@ private:
     pool_.release(n);
   }
 
-  // The indexed element with the ID is gone: the next one with that ID in list
-  // order, if elements were added with clashing IDs, takes over.
-  void reindex(int id) {
-    by_id_.erase(id);
-    for (auto it = shadowed_.begin(); it != shadowed_.end(); ++it)
-      if ((*it)->element->get_Model_ID() == id) {
-        by_id_.get_or_create(id) = NodeRef{*it, (*it)->element};
-        shadowed_.erase(it);
-        return;
-      }
-  }
-
   NodePool<Node> pool_;
   std::size_t size_ = 0;
   std::array<FlatIndex<std::uint64_t, Entry>, Groups::INDEXES> indexes_;
   FlatIndex<int, NodeRef> by_id_;
-  // Elements whose ID an earlier element of the list already has, in list order.
-  std::vector<Node*> shadowed_;
 };
 
 }  // namespace Vemra

@@ -1,5 +1,6 @@
 #include "model/MoEleMap.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "model/Converter.h"
@@ -103,42 +104,19 @@ int ClsMoEleMap::get_ID() {
 }
 
 const ClsMoEleMap::ClsMoEleInfo* ClsMoEleMap::lookup(int ID) const {
-  if (ID >= 0 && static_cast<std::size_t>(ID) < Dense.size()) {
-    const ClsMoEleInfo& info = Dense[ID];
-    return info.get_MoEleBasicType() == BASIC_NONE ? nullptr : &info;
-  }
-  if (Sparse.empty()) return nullptr;
-  auto it = Sparse.find(ID);
-  return it == Sparse.end() ? nullptr : &it->second;
+  if (ID < 0 || static_cast<std::size_t>(ID) >= Entries.size()) return nullptr;
+  const ClsMoEleInfo& info = Entries[ID];
+  return info.get_MoEleBasicType() == BASIC_NONE ? nullptr : &info;
 }
 
 bool ClsMoEleMap::ID_exists_in_Map(int ID) const { return lookup(ID) != nullptr; }
 
 void ClsMoEleMap::store(int ID, const ClsMoEleInfo& info) {
-  if (!ID_exists_in_Map(ID)) ++Count;
-  if (ID >= 0 && static_cast<std::size_t>(ID) < Dense.size()) {
-    Dense[ID] = info;
-    return;
-  }
-  // Grow the dense part for IDs near the handed-out range only; entries of the
-  // sparse part that the new range covers move over, so that the sparse part
-  // only ever holds IDs below 0 or beyond the dense range.
-  long long reach = IDCounter > static_cast<long long>(Dense.size()) ? IDCounter : static_cast<long long>(Dense.size());
-  long long limit = 2 * reach + 1024;
-  if (ID >= 0 && ID < limit) {
-    std::size_t old_size = Dense.size();
-    std::size_t wanted = static_cast<std::size_t>(ID) + 1;
-    if (wanted < old_size * 2) wanted = old_size * 2;
-    if (wanted > static_cast<std::size_t>(limit)) wanted = static_cast<std::size_t>(limit);
-    Dense.resize(wanted);
-    auto first = Sparse.lower_bound(static_cast<int>(old_size));
-    auto last = Sparse.lower_bound(static_cast<int>(wanted));
-    for (auto it = first; it != last; ++it) Dense[it->first] = it->second;
-    Sparse.erase(first, last);
-    Dense[ID] = info;
-    return;
-  }
-  Sparse[ID] = info;
+  if (ID < 0) return;  // IDs come from the counter, which starts at 1
+  std::size_t at = static_cast<std::size_t>(ID);
+  if (at >= Entries.size()) Entries.resize(std::max(at + 1, 2 * Entries.size()));
+  if (Entries[at].get_MoEleBasicType() == BASIC_NONE) ++Count;
+  Entries[at] = info;
 }
 
 void ClsMoEleMap::add_MoEle(const ClsObjectWithModel_ID* element, Diagram* diagram) {
@@ -169,10 +147,7 @@ void ClsMoEleMap::delete_MoEle(int ID, ClsMoAccessInfo& Info) {
     Info.set_Info(ClsMoAccessInfo::DELETE_ELEMENT_NOT_IN_LOCATION);
     return;
   }
-  if (ID >= 0 && static_cast<std::size_t>(ID) < Dense.size())
-    Dense[ID] = ClsMoEleInfo();
-  else
-    Sparse.erase(ID);
+  Entries[ID] = ClsMoEleInfo();
   --Count;
   Info.set_Info(ClsMoAccessInfo::DELETE_OK);
 }
@@ -234,11 +209,8 @@ void ClsMoEleMap::print_Map() const {
     else
       debug_error("error in: void Vemra::ClsMoEleMap::print_Map()", "unconsidered type!!!");
   };
-  auto sparse = Sparse.begin();
-  for (; sparse != Sparse.end() && sparse->first < 0; ++sparse) print_entry(sparse->first, sparse->second);
-  for (std::size_t ID = 0; ID < Dense.size(); ++ID)
-    if (Dense[ID].get_MoEleBasicType() != BASIC_NONE) print_entry(static_cast<int>(ID), Dense[ID]);
-  for (; sparse != Sparse.end(); ++sparse) print_entry(sparse->first, sparse->second);
+  for (std::size_t ID = 0; ID < Entries.size(); ++ID)
+    if (Entries[ID].get_MoEleBasicType() != BASIC_NONE) print_entry(static_cast<int>(ID), Entries[ID]);
   debug_line("END: void Vemra::ClsMoEleMap::print_Map()");
 }
 

@@ -1,7 +1,6 @@
 #ifndef VEMRA_MOELEMAP_H
 #define VEMRA_MOELEMAP_H
 
-#include <map>
 #include <vector>
 
 #include "model/Geometry.h"
@@ -16,7 +15,14 @@ class Diagram;
 // but are never registered.
 class ClsMoEleMap {
 public:
-  enum e_MoEleBasicType { BASIC_NONE, BASIC_DIAGRAM, BASIC_SYMBOL, BASIC_STATEMACHINESYMBOL, BASIC_CHANNEL, BASIC_FLOWLINE };
+  enum e_MoEleBasicType {
+    BASIC_NONE,
+    BASIC_DIAGRAM,
+    BASIC_SYMBOL,
+    BASIC_STATEMACHINESYMBOL,
+    BASIC_CHANNEL,
+    BASIC_FLOWLINE
+  };
 
   enum EnumAccessType : int { ACCESS_INSERT, ACCESS_GET_DIAGRAM, ACCESS_GET_ELEMENT, ACCESS_DELETE, ACCESS_MODIFY };
 
@@ -52,11 +58,9 @@ private:
   const ClsMoEleInfo* lookup(int ID) const;
   void store(int ID, const ClsMoEleInfo& info);
 
-  // Entries are kept ascending by ID. IDs come from the counter, so they are
-  // dense: a vector indexed by ID holds them; an ID far outside the handed-out
-  // range (only possible for elements built outside the map) goes to `Sparse`.
-  std::vector<ClsMoEleInfo> Dense;
-  std::map<int, ClsMoEleInfo> Sparse;
+  // IDs come from the counter, so they are dense: a vector indexed by ID
+  // holds the entries, ascending by ID.
+  std::vector<ClsMoEleInfo> Entries;
   std::size_t Count = 0;
   int IDCounter;
 };

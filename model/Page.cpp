@@ -48,22 +48,7 @@ ClsPageManager::ClsPageManager(int FirstPageID) {
   Index.emplace(FirstPageID, Pages.begin());
 }
 
-ClsPageManager::ClsPageManager(const ClsPageManager& other) : Pages(other.Pages) { rebuild_index(); }
-
-void ClsPageManager::rebuild_index() {
-  Index.clear();
-  HasDuplicates = false;
-  for (auto it = Pages.begin(); it != Pages.end(); ++it)
-    if (!Index.emplace(it->get_Model_ID(), it).second) HasDuplicates = true;
-  PositionsValid = false;
-}
-
 ClsPageManager::PageList::iterator ClsPageManager::find_it(int PageID) {
-  if (HasDuplicates) {
-    for (auto it = Pages.begin(); it != Pages.end(); ++it)
-      if (it->get_Model_ID() == PageID) return it;
-    return Pages.end();
-  }
   auto it = Index.find(PageID);
   return it == Index.end() ? Pages.end() : it->second;
 }
@@ -175,7 +160,7 @@ void ClsPageManager::add_NewPage_after(int NewPageID, int AncestorPageID, ClsMoA
     return;
   }
   auto inserted = Pages.emplace(std::next(it), NewPageID);
-  if (!Index.emplace(NewPageID, inserted).second) rebuild_index();
+  Index.emplace(NewPageID, inserted);
   PositionsValid = false;
   Info.set_Info(ClsMoAccessInfo::PAGE_INSERT_OK);
 }
@@ -191,8 +176,7 @@ void ClsPageManager::delete_Page(int PageID, ClsMoAccessInfo& Info) {
     return;
   }
   Pages.erase(it);
-  if (HasDuplicates) rebuild_index();
-  else Index.erase(PageID);
+  Index.erase(PageID);
   PositionsValid = false;
   Info.set_Info(ClsMoAccessInfo::PAGE_DELETE_OK);
 }

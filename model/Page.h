@@ -51,7 +51,7 @@ public:
   enum e_PageIndex { FIRST_PAGE, NEIGHBOUR_PAGE, LAST_PAGE };
 
   explicit ClsPageManager(int FirstPageID);
-  ClsPageManager(const ClsPageManager& other);
+  ClsPageManager(const ClsPageManager&) = delete;
   ClsPageManager& operator=(const ClsPageManager&) = delete;
 
   int get_NumberOfPages() const { return static_cast<int>(Pages.size()); }
@@ -75,18 +75,15 @@ public:
 private:
   using PageList = std::list<ClsPage>;
 
-  // First page in page order with the ID, or null.
+  // The page with the ID, or null.
   const ClsPage* find(int PageID) const;
   PageList::iterator find_it(int PageID);
   PageList::const_iterator find_it(int PageID) const;
-  void rebuild_index();
 
   PageList Pages;
-  // Page ID -> position in `Pages`. Page IDs are unique when they come from the
-  // element map; should two pages ever share an ID, look-ups fall back to the
-  // page-order walk.
+  // Page ID -> position in `Pages`; page IDs come from the element map and are
+  // unique.
   std::unordered_map<int, PageList::iterator> Index;
-  bool HasDuplicates = false;
   // 1-based positions, recomputed lazily after pages were added or removed.
   mutable std::unordered_map<int, int> Positions;
   mutable bool PositionsValid = false;

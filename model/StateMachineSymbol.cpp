@@ -6,12 +6,18 @@ ClsStateMachineSymbol* create_StateMachineSymbol(ClsStateMachineSymbol::e_StateM
                                                  int x, int y, int Width, int Height, const std::string& Content,
                                                  int PageID) {
   switch (Type) {
-    case ClsStateMachineSymbol::START: return new ClsStateMachineStartSymbol(ModelID, x, y, Width, Height, Content, PageID);
-    case ClsStateMachineSymbol::STATE: return new ClsStateMachineStateSymbol(ModelID, x, y, Width, Height, Content, PageID);
-    case ClsStateMachineSymbol::OUTPUT: return new ClsStateMachineOutputSymbol(ModelID, x, y, Width, Height, Content, PageID);
-    case ClsStateMachineSymbol::INPUT: return new ClsStateMachineInputSymbol(ModelID, x, y, Width, Height, Content, PageID);
-    case ClsStateMachineSymbol::STOP: return new ClsStateMachineStopSymbol(ModelID, x, y, Width, Height, Content, PageID);
-    case ClsStateMachineSymbol::TASK: return new ClsStateMachineTaskSymbol(ModelID, x, y, Width, Height, Content, PageID);
+    case ClsStateMachineSymbol::START:
+      return new ClsStateMachineStartSymbol(ModelID, x, y, Width, Height, Content, PageID);
+    case ClsStateMachineSymbol::STATE:
+      return new ClsStateMachineStateSymbol(ModelID, x, y, Width, Height, Content, PageID);
+    case ClsStateMachineSymbol::OUTPUT:
+      return new ClsStateMachineOutputSymbol(ModelID, x, y, Width, Height, Content, PageID);
+    case ClsStateMachineSymbol::INPUT:
+      return new ClsStateMachineInputSymbol(ModelID, x, y, Width, Height, Content, PageID);
+    case ClsStateMachineSymbol::STOP:
+      return new ClsStateMachineStopSymbol(ModelID, x, y, Width, Height, Content, PageID);
+    case ClsStateMachineSymbol::TASK:
+      return new ClsStateMachineTaskSymbol(ModelID, x, y, Width, Height, Content, PageID);
     case ClsStateMachineSymbol::CONDITION:
       return new ClsStateMachineConditionSymbol(ModelID, x, y, Width, Height, Content, PageID);
     case ClsStateMachineSymbol::DECISION:
@@ -39,7 +45,9 @@ bool destroy_StateMachineSymbol(ClsStateMachineSymbol* sym) {
     case ClsStateMachineSymbol::CONDITION: delete static_cast<ClsStateMachineConditionSymbol*>(sym); return true;
     case ClsStateMachineSymbol::DECISION: delete static_cast<ClsStateMachineDecisionSymbol*>(sym); return true;
     case ClsStateMachineSymbol::CREATE_PRO: delete static_cast<ClsStateMachineCreateProSymbol*>(sym); return true;
-    case ClsStateMachineSymbol::CALL_PROCEDURE: delete static_cast<ClsStateMachineCallProcedureSymbol*>(sym); return true;
+    case ClsStateMachineSymbol::CALL_PROCEDURE:
+      delete static_cast<ClsStateMachineCallProcedureSymbol*>(sym);
+      return true;
     case ClsStateMachineSymbol::PROCEDURE_START_STATE:
       delete static_cast<ClsStateMachineProcedureStartStateSymbol*>(sym);
       return true;

@@ -41,7 +41,8 @@ public:
   void modify_Content(std::string NewContent);
   bool operator==(const Symbol& other) const { return get_Model_ID() == other.get_Model_ID(); }
 
-  // Releases the referenced diagram to the caller (used when the symbol is destroyed).
+  // Hands the referenced diagram over to the caller, who destroys it; the
+  // symbol then goes without it.
   Diagram* release_referenced_Diagram() {
     Diagram* d = pRefDiagram;
     pRefDiagram = nullptr;

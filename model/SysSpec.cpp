@@ -47,7 +47,9 @@ void SysSpec::unregister(const std::vector<int>& IDs) {
 
 int SysSpec::get_System_Model_ID() const { return pSysDia->get_Model_ID(); }
 
-const Diagram* SysSpec::get_Diagram(int DiagramID, ClsMoAccessInfo& Info) const { return find_Diagram(DiagramID, Info); }
+const Diagram* SysSpec::get_Diagram(int DiagramID, ClsMoAccessInfo& Info) const {
+  return find_Diagram(DiagramID, Info);
+}
 
 void SysSpec::modify_SysDiaName(std::string Name, ClsMoAccessInfo& Info) {
   pSysDia->modify_HeaderPart_Name(std::move(Name));
@@ -209,8 +211,6 @@ void SysSpec::modify(int ElementID, ClsMoAccessInfo& Info, F change) {
   Diagram* dia = pMap->find_MoEle(ElementID, ClsMoEleMap::ACCESS_MODIFY, Info);
   if (Info.get_Info() != R::MODIFY_OK) return;
   change(*dia);
-  if (Info.get_Info() != R::MODIFY_OK) return;
-  Info.set_Info(R::MODIFY_OK);
 }
 
 template <class F>
@@ -220,8 +220,6 @@ void SysSpec::remove(int ElementID, ClsMoAccessInfo& Info, F erase) {
   erase(*dia);
   if (Info.get_Info() != R::DELETE_OK) return;
   pMap->delete_MoEle(ElementID, Info);
-  if (Info.get_Info() != R::DELETE_OK) return;
-  Info.set_Info(R::DELETE_OK);
 }
 
 // ---- structure symbols -----------------------------------------------------------
@@ -242,7 +240,6 @@ void SysSpec::insert_Symbol(EnumSym::Type Type, int DiagramID, int PageID, int x
     Diagram* ref = sym->get_referenced_Diagram();
     if (ref) pMap->add_MoEle(ref, ref);
   }
-  Info.set_Info(R::INSERT_OK);
 }
 
 const Symbol* SysSpec::get_RecSymbol(int SymbolID, ClsMoAccessInfo& Info) const {
@@ -292,9 +289,7 @@ void SysSpec::delete_Symbol(int SymbolID, ClsMoAccessInfo& Info) {
         ClsMoAccessInfo ignored;
         pMap->delete_MoEle(ID, ignored);
       }
-    if (Info.get_Info() != R::DELETE_OK) return;
   }
-  Info.set_Info(R::DELETE_OK);
 }
 
 // ---- channels -----------------------------------------------------------------------
@@ -338,7 +333,6 @@ void SysSpec::insert_Channel(int DiagramID, int PageID, ClsChannel::e_DelayType 
   if (Info.get_Info() != R::INSERT_OK) return;
   NewID = ChannelID;
   pMap->add_MoEle(chan, dia);
-  Info.set_Info(R::INSERT_OK);
 }
 
 void SysSpec::get_Channels(int DiagramID, int PageID, std::list<const ClsChannel*>& Channels,
@@ -389,7 +383,6 @@ void SysSpec::insert_StateMachineSymbol(ClsStateMachineSymbol::e_StateMachineSym
   if (Info.get_Info() != R::INSERT_OK) return;
   NewID = SymbolID;
   pMap->add_MoEle(sym, dia);
-  Info.set_Info(R::INSERT_OK);
 }
 
 const ClsStateMachineSymbol* SysSpec::get_StateMachineSymbol(int SymbolID, ClsMoAccessInfo& Info) const {
@@ -416,7 +409,6 @@ void SysSpec::get_StateMachineSymsFromDiagram(ClsStateMachineSymbol::e_StateMach
     dia->get_StateMachineSyms(Type, PageID, Syms, Info);
     if (Info.get_Info() != R::GET_OK) return;
   }
-  Info.set_Info(R::GET_OK);
 }
 
 void SysSpec::get_StartingStateMachineSymsFromDiagram(ClsStateMachineSymbol::e_StateMachineSymbolType Type,
@@ -432,7 +424,6 @@ void SysSpec::get_StartingStateMachineSymsFromDiagram(ClsStateMachineSymbol::e_S
     if (Info.get_Info() != R::GET_OK) return;
     if (incoming.empty()) Syms.push_back(sym);
   }
-  Info.set_Info(R::GET_OK);
 }
 
 void SysSpec::get_FlowLinesOfStateMaSym(int SymbolID, bool Incoming, std::list<const ClsFlowLine*>& Lines,
@@ -497,7 +488,6 @@ void SysSpec::insert_FlowLineChecked(int DiagramID, int SourceID, int DestID, Cl
   if (Info.get_Info() != R::INSERT_OK) return;
   NewID = LineID;
   pMap->add_MoEle(line, dia);
-  Info.set_Info(R::INSERT_OK);
 }
 
 void SysSpec::insert_FlowLine(int DiagramID, int PageID, std::list<int>& Coords, int SourceID, int DestID,

@@ -3,6 +3,7 @@
 
 #include <list>
 #include <string>
+#include <vector>
 
 #include "model/Diagram.h"
 #include "model/MoAccessInfo.h"

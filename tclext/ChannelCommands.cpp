@@ -37,7 +37,7 @@ CompChange get_CompChange(ClsChanComp::e_CompType type) {
 }  // namespace
 
 VEMRA_COMMAND(insert_BidirecChannel) {
-  return run_Command(interp, argc, argv, {17, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(insert_BidirecChannel, interp, argc, argv, [](CommandCall& c) {
     int diagramID = c.int_arg(1), pageID = c.int_arg(2);
     ClsChannel::e_DelayType delay;
     if (!determine_ChannelDelayType(c.text_arg(3), delay)) return c.fail(MSG_UNKNOWN_DELAY);
@@ -84,7 +84,7 @@ int Vemra::TclExt::TclModelAccess::write_Channels_to_Tcl_Interp(Tcl_Interp* inte
 }
 
 VEMRA_COMMAND(get_Channels) {
-  return run_Command(interp, argc, argv, {3, Clear::BEFORE_COUNT}, [](CommandCall& c) {
+  return run_Command(get_Channels, interp, argc, argv, [](CommandCall& c) {
     std::list<const ClsChannel*> channels;
     c.sysSpec().get_Channels(c.int_arg(1), c.int_arg(2), channels, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
@@ -93,7 +93,7 @@ VEMRA_COMMAND(get_Channels) {
 }
 
 VEMRA_COMMAND(modify_Chan_Coords) {
-  return run_Command(interp, argc, argv, {3, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(modify_Chan_Coords, interp, argc, argv, [](CommandCall& c) {
     std::list<int> coords;
     c.int_list_arg(2, coords);
     c.sysSpec().modify_Chan_Coords(c.int_arg(1), coords, c.info());
@@ -102,7 +102,7 @@ VEMRA_COMMAND(modify_Chan_Coords) {
 }
 
 VEMRA_COMMAND(modify_ChanComp) {
-  return run_Command(interp, argc, argv, {5, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(modify_ChanComp, interp, argc, argv, [](CommandCall& c) {
     int channelID = c.int_arg(1);
     ClsChanComp::e_CompType type;
     if (!determine_ChanCompType(c.text_arg(2), type)) return c.fail(MSG_UNKNOWN_COMP);
@@ -112,7 +112,7 @@ VEMRA_COMMAND(modify_ChanComp) {
 }
 
 VEMRA_COMMAND(modify_Chan_Type) {
-  return run_Command(interp, argc, argv, {4, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(modify_Chan_Type, interp, argc, argv, [](CommandCall& c) {
     int channelID = c.int_arg(1);
     ClsChannel::e_DelayType delay;
     if (!determine_ChannelDelayType(c.text_arg(2), delay)) return c.fail(MSG_UNKNOWN_DELAY);
@@ -126,7 +126,7 @@ VEMRA_COMMAND(modify_Chan_Type) {
 }
 
 VEMRA_COMMAND(delete_Chan) {
-  return run_Command(interp, argc, argv, {2, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(delete_Chan, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().delete_Channel(c.int_arg(1), c.info());
     return c.finish(R::DELETE_OK);
   });

@@ -7,16 +7,20 @@ namespace Vemra {
 namespace TclExt {
 namespace TclModelAccess {
 
-const char* const MSG_WRONG_ARGS = "wrong # args";
 const char* const MSG_NO_SYSSPEC = "no system model: call create_EmptySysSpec or load_Model_from_File first";
 
-bool CommandCall::begin(const Shape& shape) {
+bool check_Words(Tcl_CmdProc* command, Tcl_Interp* interp, int argc) {
+  const Shape& shape = shape_Of(command);
   if (shape.clear == Clear::BEFORE_COUNT && clear_MAR_ARR(interp) != TCL_OK) return false;
   if (argc != shape.count) {
-    fail(MSG_WRONG_ARGS);
+    Tcl_SetResult(interp, const_cast<char*>("wrong # args"), TCL_VOLATILE);
     return false;
   }
-  if (shape.clear == Clear::AFTER_COUNT && clear_MAR_ARR(interp) != TCL_OK) return false;
+  return shape.clear != Clear::AFTER_COUNT || clear_MAR_ARR(interp) == TCL_OK;
+}
+
+bool CommandCall::begin(Tcl_CmdProc* command) {
+  if (!check_Words(command, interp, argc)) return false;
   pSysSpec = AppVars.get_SysSpec();
   if (!pSysSpec) {
     fail(MSG_NO_SYSSPEC);

@@ -15,12 +15,14 @@
 #include <vector>
 
 #include "model/SysSpec.h"
-#include "tclext/ArgConvert.h"
+#include "model/ArgConvert.h"
 #include "tclext/TclModelAccess.h"
 
 namespace Vemra {
 namespace TclExt {
 namespace TclModelAccess {
+
+using namespace ArgConvert;
 
 enum class Clear { NEVER, BEFORE_COUNT, AFTER_COUNT };
 
@@ -30,8 +32,18 @@ struct Shape {
   Clear clear;
 };
 
-extern const char* const MSG_WRONG_ARGS;
+// A command's shape, from its row of the command table (SdlInit.cpp). The
+// procedure is the key, so that the client data stays free for whoever
+// registers the command.
+const Shape& shape_Of(Tcl_CmdProc* proc);
+const Shape& shape_Of(Tcl_ObjCmdProc* proc);
+
 extern const char* const MSG_NO_SYSSPEC;
+
+// Clears the result array as the command's shape says and checks the word
+// count; false when the command must end with TCL_ERROR (the interpreter
+// result is then set).
+bool check_Words(Tcl_CmdProc* command, Tcl_Interp* interp, int argc);
 
 // One call of a string command.
 class CommandCall {
@@ -40,7 +52,7 @@ public:
 
   // Clear, count and system model check; false when the command must end
   // with TCL_ERROR (the interpreter result is then set).
-  bool begin(const Shape& shape);
+  bool begin(Tcl_CmdProc* command);
 
   int int_arg(int i) const { return get_Int(argv[i]); }
   std::string text_arg(int i) const { return argv[i]; }
@@ -117,13 +129,13 @@ private:
   bool good = true;
 };
 
-// Runs a string command: the shape's prelude, then `body(call)`, which
-// returns the Tcl code. No exception leaves the command.
+// Runs the string command `command`: its shape's prelude, then `body(call)`,
+// which returns the Tcl code. No exception leaves the command.
 template <class F>
-int run_Command(Tcl_Interp* interp, int argc, const char* argv[], const Shape& shape, F body) {
+int run_Command(Tcl_CmdProc* command, Tcl_Interp* interp, int argc, const char* argv[], F body) {
   CommandCall call(interp, argc, argv);
   try {
-    if (!call.begin(shape)) return TCL_ERROR;
+    if (!call.begin(command)) return TCL_ERROR;
     return body(call);
   } catch (const std::exception& e) {
     Tcl_SetResult(interp, const_cast<char*>(e.what()), TCL_VOLATILE);

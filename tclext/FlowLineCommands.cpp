@@ -6,7 +6,7 @@ using namespace Vemra::TclExt::TclModelAccess;
 using R = ClsMoAccessInfo;
 
 VEMRA_COMMAND(insert_FlowLine) {
-  return run_Command(interp, argc, argv, {6, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(insert_FlowLine, interp, argc, argv, [](CommandCall& c) {
     std::list<int> coords;
     c.int_list_arg(5, coords);
     int newID = -1;
@@ -17,7 +17,7 @@ VEMRA_COMMAND(insert_FlowLine) {
 }
 
 VEMRA_COMMAND(insert_DecisionFlowLine) {
-  return run_Command(interp, argc, argv, {8, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(insert_DecisionFlowLine, interp, argc, argv, [](CommandCall& c) {
     std::list<int> coords;
     c.int_list_arg(5, coords);
     int newID = -1;
@@ -29,7 +29,7 @@ VEMRA_COMMAND(insert_DecisionFlowLine) {
 }
 
 VEMRA_COMMAND(modify_FlowLineCoords) {
-  return run_Command(interp, argc, argv, {3, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(modify_FlowLineCoords, interp, argc, argv, [](CommandCall& c) {
     std::list<int> coords;
     c.int_list_arg(2, coords);
     c.sysSpec().modify_FlowLineCoords(c.int_arg(1), coords, c.info());
@@ -38,7 +38,7 @@ VEMRA_COMMAND(modify_FlowLineCoords) {
 }
 
 VEMRA_COMMAND(modify_DecisionFlowLinePaS) {
-  return run_Command(interp, argc, argv, {6, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(modify_DecisionFlowLinePaS, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().modify_DecisionFlowLinePaS(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.int_arg(4), c.int_arg(5),
                                            c.info());
     return c.finish(R::MODIFY_OK);
@@ -46,14 +46,14 @@ VEMRA_COMMAND(modify_DecisionFlowLinePaS) {
 }
 
 VEMRA_COMMAND(modify_DecisionFlowLineContent) {
-  return run_Command(interp, argc, argv, {3, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(modify_DecisionFlowLineContent, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().modify_DecisionFlowLineContent(c.int_arg(1), c.text_arg(2), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
 
 VEMRA_COMMAND(delete_FlowLine) {
-  return run_Command(interp, argc, argv, {2, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(delete_FlowLine, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().delete_FlowLine(c.int_arg(1), c.info());
     return c.finish(R::DELETE_OK);
   });
@@ -91,7 +91,7 @@ int Vemra::TclExt::TclModelAccess::write_FlowLines_to_Tcl_Interp(Tcl_Interp* int
 }
 
 VEMRA_COMMAND(get_FlowLines) {
-  return run_Command(interp, argc, argv, {3, Clear::BEFORE_COUNT}, [](CommandCall& c) {
+  return run_Command(get_FlowLines, interp, argc, argv, [](CommandCall& c) {
     std::list<const ClsFlowLine*> lines;
     c.sysSpec().get_FlowLines(c.int_arg(1), c.int_arg(2), lines, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;

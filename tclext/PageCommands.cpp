@@ -7,9 +7,6 @@ using R = ClsMoAccessInfo;
 
 namespace {
 
-const Shape PAGE_QUERY = {3, Clear::BEFORE_COUNT};
-const Shape PAGE_CHANGE = {3, Clear::NEVER};
-
 using PageGetter = int (SysSpec::*)(int, ClsMoAccessInfo&) const;
 using NeighbourGetter = int (SysSpec::*)(int, int, ClsPageManager::e_PageIndex&, ClsMoAccessInfo&) const;
 
@@ -32,7 +29,7 @@ int answer_NeighbourPage(CommandCall& c, NeighbourGetter get, const char* exists
 }  // namespace
 
 VEMRA_COMMAND(get_PageSize) {
-  return run_Command(interp, argc, argv, PAGE_QUERY, [](CommandCall& c) {
+  return run_Command(get_PageSize, interp, argc, argv, [](CommandCall& c) {
     int width = 0, height = 0;
     c.sysSpec().get_PageSize(c.int_arg(1), c.int_arg(2), width, height, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
@@ -41,7 +38,7 @@ VEMRA_COMMAND(get_PageSize) {
 }
 
 VEMRA_COMMAND(get_PageFrameInfo) {
-  return run_Command(interp, argc, argv, PAGE_QUERY, [](CommandCall& c) {
+  return run_Command(get_PageFrameInfo, interp, argc, argv, [](CommandCall& c) {
     ClsRecPaS frame(0, 0, 10, 10);
     std::string diaType, name, index;
     c.sysSpec().get_PageFrameInfo(c.int_arg(1), c.int_arg(2), frame, diaType, name, index, c.info());
@@ -59,21 +56,21 @@ VEMRA_COMMAND(get_PageFrameInfo) {
 }
 
 VEMRA_COMMAND(modify_PageWidth) {
-  return run_Command(interp, argc, argv, {4, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(modify_PageWidth, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().modify_PageWidth(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
 
 VEMRA_COMMAND(modify_PageHeight) {
-  return run_Command(interp, argc, argv, {4, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(modify_PageHeight, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().modify_PageHeight(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
 
 VEMRA_COMMAND(modify_PageFramePaS) {
-  return run_Command(interp, argc, argv, {7, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(modify_PageFramePaS, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().modify_PageFramePaS(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.int_arg(4), c.int_arg(5),
                                     c.int_arg(6), c.info());
     return c.finish(R::MODIFY_OK);
@@ -81,36 +78,36 @@ VEMRA_COMMAND(modify_PageFramePaS) {
 }
 
 VEMRA_COMMAND(add_NewPage_after) {
-  return run_Command(interp, argc, argv, PAGE_CHANGE, [](CommandCall& c) {
+  return run_Command(add_NewPage_after, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().add_NewPage_after(c.int_arg(1), c.int_arg(2), c.info());
     return c.finish(R::PAGE_INSERT_OK);
   });
 }
 
 VEMRA_COMMAND(get_FirstPageID) {
-  return run_Command(interp, argc, argv, {2, Clear::BEFORE_COUNT},
+  return run_Command(get_FirstPageID, interp, argc, argv,
                      [](CommandCall& c) { return answer_PageID(c, &SysSpec::get_FirstPageID, "FirstPageID"); });
 }
 
 VEMRA_COMMAND(get_LastPageID) {
-  return run_Command(interp, argc, argv, {2, Clear::BEFORE_COUNT},
+  return run_Command(get_LastPageID, interp, argc, argv,
                      [](CommandCall& c) { return answer_PageID(c, &SysSpec::get_LastPageID, "LastPageID"); });
 }
 
 VEMRA_COMMAND(get_NextPageID) {
-  return run_Command(interp, argc, argv, PAGE_QUERY, [](CommandCall& c) {
+  return run_Command(get_NextPageID, interp, argc, argv, [](CommandCall& c) {
     return answer_NeighbourPage(c, &SysSpec::get_NextPageID, "NextPageExists", "NextPageID");
   });
 }
 
 VEMRA_COMMAND(get_PreviousPageID) {
-  return run_Command(interp, argc, argv, PAGE_QUERY, [](CommandCall& c) {
+  return run_Command(get_PreviousPageID, interp, argc, argv, [](CommandCall& c) {
     return answer_NeighbourPage(c, &SysSpec::get_PreviousPageID, "PreviousPageExists", "PreviousPageID");
   });
 }
 
 VEMRA_COMMAND(delete_Page) {
-  return run_Command(interp, argc, argv, PAGE_CHANGE, [](CommandCall& c) {
+  return run_Command(delete_Page, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().delete_Page(c.int_arg(1), c.int_arg(2), c.info());
     return c.finish(R::PAGE_DELETE_OK);
   });

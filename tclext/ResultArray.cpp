@@ -34,15 +34,6 @@ int OneDimVarSet(Tcl_Interp* interp, const std::string& arrayName, const std::st
   return Tcl_SetVar2(interp, arrayName.c_str(), key.c_str(), value.c_str(), 0) ? TCL_OK : TCL_ERROR;
 }
 
-int OneDimVarSet(Tcl_Interp* interp, const std::string& arrayName, const std::string& key, int value) {
-  return OneDimVarSet(interp, arrayName, key, Converter::Int_to_String(value));
-}
-
-int TwoDimVarSet(Tcl_Interp* interp, const std::string& arrayName, int id, const std::string& field,
-                 const std::string& value) {
-  return OneDimVarSet(interp, arrayName, field_Key(id, field), value);
-}
-
 std::string field_Key(int id, const std::string& field) { return Converter::Int_to_String(id) + "," + field; }
 
 void createValListScr(const std::list<int>& values, std::string& out) { out = Converter::IntList_to_String(values); }
@@ -93,7 +84,9 @@ void createValListScr(const ClsChannel* e, std::string& out) {
 void createValListScr(const Symbol* e, std::string& out) { format_PaS(*e, out); }
 void createValListScr(const ClsStateMachineSymbol* e, std::string& out) { format_PaS(*e, out); }
 
-void createValListScrForStrings(const std::string& text, std::string& out) { out = Converter::StringToMAR_String(text); }
+void createValListScrForStrings(const std::string& text, std::string& out) {
+  out = Converter::StringToMAR_String(text);
+}
 
 }  // namespace TclModelAccess
 }  // namespace TclExt

@@ -12,7 +12,7 @@ const char* const MSG_UNKNOWN_GET = "unknown process diagram symbol type in get_
 }  // namespace
 
 VEMRA_COMMAND(insert_StateMachineSymbol) {
-  return run_Command(interp, argc, argv, {9, Clear::BEFORE_COUNT}, [](CommandCall& c) {
+  return run_Command(insert_StateMachineSymbol, interp, argc, argv, [](CommandCall& c) {
     int diagramID = c.int_arg(1), pageID = c.int_arg(2);
     SMType type;
     determine_StateMachineSymbolType(c.text_arg(3), type);
@@ -39,7 +39,7 @@ int Vemra::TclExt::TclModelAccess::write_StateMachineSyms_to_Tcl_Interp(
 }
 
 VEMRA_COMMAND(get_StateMachineSyms) {
-  return run_Command(interp, argc, argv, {4, Clear::BEFORE_COUNT}, [](CommandCall& c) {
+  return run_Command(get_StateMachineSyms, interp, argc, argv, [](CommandCall& c) {
     SMType type;
     determine_StateMachineSymbolType(c.text_arg(1), type);
     if (type == ClsStateMachineSymbol::NONE) return c.reject_Type(MSG_UNKNOWN_GET);
@@ -51,14 +51,14 @@ VEMRA_COMMAND(get_StateMachineSyms) {
 }
 
 VEMRA_COMMAND(modify_StateMachineSymbol_Content) {
-  return run_Command(interp, argc, argv, {3, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(modify_StateMachineSymbol_Content, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().modify_StateMachineSymContent(c.int_arg(1), c.text_arg(2), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
 
 VEMRA_COMMAND(modify_StateMachineSymbol_PaS) {
-  return run_Command(interp, argc, argv, {6, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(modify_StateMachineSymbol_PaS, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().modify_StateMachineSymPaS(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.int_arg(4), c.int_arg(5),
                                           c.info());
     return c.finish(R::MODIFY_OK);
@@ -66,7 +66,7 @@ VEMRA_COMMAND(modify_StateMachineSymbol_PaS) {
 }
 
 VEMRA_COMMAND(delete_StateMachineSymbol) {
-  return run_Command(interp, argc, argv, {2, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(delete_StateMachineSymbol, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().delete_StateMachineSymbol(c.int_arg(1), c.info());
     return c.finish(R::DELETE_OK);
   });

@@ -11,7 +11,7 @@ const char* const MSG_UNKNOWN_SYMBOL_GET = "unknown symbol type in proc: get_Sym
 }  // namespace
 
 VEMRA_COMMAND(insert_RecSym) {
-  return run_Command(interp, argc, argv, {9, Clear::BEFORE_COUNT}, [](CommandCall& c) {
+  return run_Command(insert_RecSym, interp, argc, argv, [](CommandCall& c) {
     int diagramID = c.int_arg(1), pageID = c.int_arg(2);
     EnumSym::Type type;
     determine_SymbolType(c.text_arg(3), type);
@@ -41,7 +41,7 @@ int Vemra::TclExt::TclModelAccess::write_Syms_to_Tcl_Interp(Tcl_Interp* interp, 
 }
 
 VEMRA_COMMAND(get_Symbols) {
-  return run_Command(interp, argc, argv, {4, Clear::BEFORE_COUNT}, [](CommandCall& c) {
+  return run_Command(get_Symbols, interp, argc, argv, [](CommandCall& c) {
     EnumSym::Type type;
     determine_SymbolType(c.text_arg(1), type);
     if (type == EnumSym::NONE) return c.reject_Type(MSG_UNKNOWN_SYMBOL_GET);
@@ -53,21 +53,21 @@ VEMRA_COMMAND(get_Symbols) {
 }
 
 VEMRA_COMMAND(modify_RecSym_Content) {
-  return run_Command(interp, argc, argv, {3, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(modify_RecSym_Content, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().modify_SymbolContent(c.int_arg(1), c.text_arg(2), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
 
 VEMRA_COMMAND(set_RecSym_PaS) {
-  return run_Command(interp, argc, argv, {6, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(set_RecSym_PaS, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().set_SymbolPaS(c.int_arg(1), c.int_arg(2), c.int_arg(3), c.int_arg(4), c.int_arg(5), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
 
 VEMRA_COMMAND(delete_RecSym) {
-  return run_Command(interp, argc, argv, {2, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(delete_RecSym, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().delete_Symbol(c.int_arg(1), c.info());
     return c.finish(R::DELETE_OK);
   });

@@ -8,10 +8,7 @@ using R = ClsMoAccessInfo;
 
 VEMRA_COMMAND(create_EmptySysSpec) {
   (void)argv;
-  if (argc != 1) {
-    Tcl_SetResult(interp, const_cast<char*>(MSG_WRONG_ARGS), TCL_VOLATILE);
-    return TCL_ERROR;
-  }
+  if (!check_Words(create_EmptySysSpec, interp, argc)) return TCL_ERROR;
   SysSpec* fresh = nullptr;
   try {
     fresh = new SysSpec();
@@ -25,21 +22,23 @@ VEMRA_COMMAND(create_EmptySysSpec) {
 }
 
 VEMRA_COMMAND(get_System_Model_ID) {
-  return run_Command(interp, argc, argv, {1, Clear::AFTER_COUNT}, [](CommandCall& c) {
+  return run_Command(get_System_Model_ID, interp, argc, argv, [](CommandCall& c) {
     return ResultWriter(c.interp).mar_ok().set("System_Model_ID", c.sysSpec().get_System_Model_ID()).status();
   });
 }
 
 VEMRA_COMMAND(modify_SysDiaName) {
-  return run_Command(interp, argc, argv, {2, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(modify_SysDiaName, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().modify_SysDiaName(c.text_arg(1), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
 
+// An object command: Tcl's own usage message and integer conversion; the
+// answer is the command result.
 int Vemra::TclExt::TclModelAccess::get_ReferencingDiagramID(ClientData, Tcl_Interp* interp, int objc,
                                                             Tcl_Obj* const objv[]) {
-  if (objc != 2) {
+  if (objc != shape_Of(get_ReferencingDiagramID).count) {
     Tcl_WrongNumArgs(interp, 1, objv, "refID");
     return TCL_ERROR;
   }
@@ -58,7 +57,7 @@ int Vemra::TclExt::TclModelAccess::get_ReferencingDiagramID(ClientData, Tcl_Inte
 }
 
 VEMRA_COMMAND(get_ProcedureDiagramFormalParameters) {
-  return run_Command(interp, argc, argv, {2, Clear::BEFORE_COUNT}, [](CommandCall& c) {
+  return run_Command(get_ProcedureDiagramFormalParameters, interp, argc, argv, [](CommandCall& c) {
     std::string parameters;
     c.sysSpec().get_ProcedureDiaFormalParameters(c.int_arg(1), parameters, c.info());
     if (!c.ok(R::GET_OK)) return TCL_ERROR;
@@ -67,14 +66,15 @@ VEMRA_COMMAND(get_ProcedureDiagramFormalParameters) {
 }
 
 VEMRA_COMMAND(modify_ProcedureDiaFormalParameters) {
-  return run_Command(interp, argc, argv, {3, Clear::NEVER}, [](CommandCall& c) {
+  return run_Command(modify_ProcedureDiaFormalParameters, interp, argc, argv, [](CommandCall& c) {
     c.sysSpec().modify_ProcedureDiaFormalParameters(c.int_arg(1), c.text_arg(2), c.info());
     return c.finish(R::MODIFY_OK);
   });
 }
 
-int Vemra::TclExt::TclModelAccess::write_ReferencedDiagrams_to_Tcl_Interp(Tcl_Interp* interp, std::list<const Diagram*>& list,
-                                           const Diagram* diagram) {
+int Vemra::TclExt::TclModelAccess::write_ReferencedDiagrams_to_Tcl_Interp(Tcl_Interp* interp,
+                                                                          std::list<const Diagram*>& list,
+                                                                          const Diagram* diagram) {
   std::string ids;
   createValListScr(list, ids);
   ResultWriter w(interp);
@@ -91,7 +91,7 @@ int Vemra::TclExt::TclModelAccess::write_ReferencedDiagrams_to_Tcl_Interp(Tcl_In
 }
 
 VEMRA_COMMAND(get_AllReferencedDiagrams) {
-  return run_Command(interp, argc, argv, {2, Clear::AFTER_COUNT}, [](CommandCall& c) {
+  return run_Command(get_AllReferencedDiagrams, interp, argc, argv, [](CommandCall& c) {
     int diagramID = c.int_arg(1);
     std::list<const Diagram*> diagrams;
     c.sysSpec().get_AllReferencedDiagrams(diagramID, diagrams, c.info());

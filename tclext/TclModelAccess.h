@@ -25,9 +25,6 @@ extern const char* const MAR_ARRAY;
 int clear_MAR_ARR(Tcl_Interp* interp);
 bool AccessOK(Tcl_Interp* interp, const ClsMoAccessInfo& info, ClsMoAccessInfo::e_ResultType expected);
 int OneDimVarSet(Tcl_Interp* interp, const std::string& arrayName, const std::string& key, const std::string& value);
-int OneDimVarSet(Tcl_Interp* interp, const std::string& arrayName, const std::string& key, int value);
-int TwoDimVarSet(Tcl_Interp* interp, const std::string& arrayName, int id, const std::string& field,
-                 const std::string& value);
 // The key of field `field` of the element `id`: the decimal ID, a comma, the field.
 std::string field_Key(int id, const std::string& field);
 void createValListScr(const std::list<int>& values, std::string& out);
@@ -60,10 +57,11 @@ VEMRA_TCL_PROC(store_Model_in_File);
 VEMRA_TCL_PROC(save_SDL_PR);
 VEMRA_TCL_PROC(modify_SysDiaName);
 VEMRA_TCL_PROC(get_System_Model_ID);
-int get_ReferencingDiagramID(ClientData clientData, Tcl_Interp* interp, int objc, Tcl_Obj* const objv[]);  // object command
+int get_ReferencingDiagramID(ClientData clientData, Tcl_Interp* interp, int objc,
+                             Tcl_Obj* const objv[]);  // object command
 // sdl::check, outside the 44 commands: the model checker's findings as a list of dicts.
 int check_Model(ClientData clientData, Tcl_Interp* interp, int objc, Tcl_Obj* const objv[]);
-// sdl::export_pr, outside the editor's command table (object command).
+// sdl::export_pr, outside the 44 commands: the SDL-92 export (object command).
 int export_PR(ClientData clientData, Tcl_Interp* interp, int objc, Tcl_Obj* const objv[]);
 VEMRA_TCL_PROC(get_ProcedureDiagramFormalParameters);
 VEMRA_TCL_PROC(modify_ProcedureDiaFormalParameters);

@@ -9,9 +9,9 @@
 #include <set>
 
 #include "check/ModelChecker.h"
-#include "tests/unit/sdlpr_support.h"
+#include "tests/unit/test_support.h"
 
-using namespace sdlpr_test;
+using namespace sdltest;
 
 namespace {
 
@@ -167,8 +167,9 @@ TEST(Checker, OverlapSweepAgreesWithAllPairs) {
     std::vector<std::array<long, 5>> Boxes;  // x0 y0 x1 y1 id
     for (int i = 0; i < 40; ++i) {
       int x = Random() % 200, y = Random() % 200, w = int(Random() % 60) - 10, h = int(Random() % 60) - 10;
-      M.Model.insert_StateMachineSymbol(SM::TASK, M.P, M.page(M.P), x, y, w, h, "t", M.Info, M.ID);
-      Boxes.push_back({std::min(x, x + w), std::min(y, y + h), std::max(x, x + w), std::max(y, y + h), M.ID});
+      int ID = 0;
+      M.Model.insert_StateMachineSymbol(SM::TASK, M.P, M.page(M.P), x, y, w, h, "t", M.Info, ID);
+      Boxes.push_back({std::min(x, x + w), std::min(y, y + h), std::max(x, x + w), std::max(y, y + h), ID});
     }
     std::set<long> Reported;
     for (const ClsCheckFinding& F : check_SysSpec(M.Model))

@@ -2,11 +2,9 @@
 
 #include "model/MoEleMap.h"
 #include "model/RenumberingHelper.h"
-#include "model_test_helpers.h"
+#include "tests/unit/test_support.h"
 
-using namespace Vemra;
-using model_test::R;
-using model_test::stderr_of;
+using namespace sdltest;
 
 namespace {
 // A map holding a system diagram (1), a text symbol (3), a channel (4) and a
@@ -37,16 +35,6 @@ struct MapFixture : testing::Test {
   }
 };
 }  // namespace
-
-TEST(ModelEleMap, IDsCountUpAndAreNeverReused) {
-  ClsMoEleMap map;
-  EXPECT_EQ(map.get_ID(), 1);
-  EXPECT_EQ(map.get_ID(), 2);
-  EXPECT_EQ(map.get_ID(), 3);
-  ClsMoAccessInfo info;
-  EXPECT_EQ(STATUS(map.delete_MoEle(2, info)), R::DELETE_ELEMENT_NOT_IN_LOCATION);  // never registered
-  EXPECT_EQ(map.get_ID(), 4);
-}
 
 TEST_F(MapFixture, FindAcceptsTheBasicTypesOfEachAccess) {
   using M = ClsMoEleMap;
@@ -85,8 +73,9 @@ TEST_F(MapFixture, DeleteAndOddRegistrations) {
   EXPECT_EQ(STATUS(map.delete_MoEle(3, info)), R::DELETE_OK);  // removes only the entry
   EXPECT_FALSE(map.ID_exists_in_Map(3));
   EXPECT_EQ(STATUS(map.delete_MoEle(3, info)), R::DELETE_ELEMENT_NOT_IN_LOCATION);
+  EXPECT_EQ(STATUS(map.delete_MoEle(2, info)), R::DELETE_ELEMENT_NOT_IN_LOCATION);  // a page's ID
   EXPECT_TRUE(map.ID_exists_in_Map(4));
-  EXPECT_EQ(map.get_ID(), 6);
+  EXPECT_EQ(map.get_ID(), 6);  // IDs are never reused
 
   // logged, and the second registration wins
   const std::string exists = "error in: void Vemra::ClsMoEleMap::add_MoEle(...)\nObject-Model-ID exists !!!\n";
@@ -106,40 +95,7 @@ TEST_F(MapFixture, DeleteAndOddRegistrations) {
   EXPECT_FALSE(map.ID_exists_in_Map(2));  // pages stay out
 }
 
-TEST(ModelEleMap, InfoConstructionAndAccessorsLogOddUses) {
-  ClsSysDia dia{1, "ROOT", 2};
-  std::string err;
-  ClsMoEleMap::ClsMoEleInfo none;
-  EXPECT_EQ(none.get_MoEleBasicType(), ClsMoEleMap::BASIC_NONE);
-  EXPECT_EQ(none.get_MoEleType(), ClsMoEleType::Undefined);
-
-  err = stderr_of([&] {
-    ClsMoEleMap::ClsMoEleInfo page(ClsMoEleType::Page, &dia);
-    EXPECT_EQ(page.get_MoEleType(), ClsMoEleType::Page);
-    EXPECT_EQ(page.get_MoEleBasicType(), ClsMoEleMap::BASIC_NONE);
-    EXPECT_EQ(page.get_EnclosingDiagram(), nullptr);
-  });
-  EXPECT_EQ(err,
-            "error in: Vemra::ClsMoEleMap::ClsMoEleInfo::ClsMoEleInfo(...\nunconsidered type!!!\n"
-            "error in Vemra::Diagram * Vemra::ClsMoEleInfo::get_EnclosingDiagram( )\n");
-
-  ClsMoEleMap::ClsMoEleInfo text(ClsMoEleType::TextSym, &dia);
-  err = stderr_of([&] { EXPECT_EQ(text.get_Diagram(), &dia); });
-  EXPECT_EQ(err, "Vemra::Diagram * Vemra::ClsMoEleInfo::get_Diagram( )\n");
-  ClsMoEleMap::ClsMoEleInfo copy = text;
-  EXPECT_EQ(stderr_of([&] { EXPECT_EQ(copy.get_EnclosingDiagram(), &dia); }), "");
-
-  const std::pair<ClsMoEleType::e_MoEle, ClsMoEleMap::e_MoEleBasicType> basic[] = {
-      {ClsMoEleType::TextSym, ClsMoEleMap::BASIC_SYMBOL},
-      {ClsMoEleType::ChanSym, ClsMoEleMap::BASIC_CHANNEL},
-      {ClsMoEleType::StateMachineSymProcedureReturn, ClsMoEleMap::BASIC_STATEMACHINESYMBOL},
-      {ClsMoEleType::DecisionFlowLine, ClsMoEleMap::BASIC_FLOWLINE},
-      {ClsMoEleType::ProcedureDia, ClsMoEleMap::BASIC_DIAGRAM}};
-  for (const auto& b : basic) EXPECT_EQ(ClsMoEleMap::ClsMoEleInfo(b.first, &dia).get_MoEleBasicType(), b.second);
-}
-
 TEST(ModelEleMap, PrintMapDumpsEntriesAscending) {
-  using namespace model_test;
   SysSpec sysSpec;
   add_symbol(sysSpec, EnumSym::PROCEDURE_INST_REF_SYM, 1, 2, "P");  // 3, diagram 4, page 5
   add_channel(sysSpec, 1, 2, -1, 3);                                 // 6
@@ -152,17 +108,6 @@ TEST(ModelEleMap, PrintMapDumpsEntriesAscending) {
             "MAP-ID: 6\nElement-type: ChanSym\n"
             "END: void Vemra::ClsMoEleMap::print_Map()\n");
 
-  // IDs far away from the counter (only possible for hand-made elements)
-  // keep their place in the ascending order.
-  ClsMoEleMap map;
-  ClsSysDia a{2000000000, "A", 0}, b{-7, "B", 0}, c{1, "C", 0};
-  for (ClsSysDia* d : {&a, &b, &c}) map.add_MoEle(d, d);
-  EXPECT_TRUE(map.ID_exists_in_Map(2000000000));
-  EXPECT_TRUE(map.ID_exists_in_Map(-7));
-  EXPECT_EQ(map.size(), 3u);
-  err = stderr_of([&] { map.print_Map(); });
-  EXPECT_LT(err.find("MAP-ID: -7"), err.find("MAP-ID: 1\n"));
-  EXPECT_LT(err.find("MAP-ID: 1\n"), err.find("MAP-ID: 2000000000"));
 }
 
 TEST(ModelRenumbering, PairsAreOneToOne) {

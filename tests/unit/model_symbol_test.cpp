@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "model_test_helpers.h"
+#include "tests/unit/test_support.h"
 
 using namespace Vemra;
-using namespace model_test;
+using namespace sdltest;
 
 using ModelSymbol = ModelTest;
 
@@ -44,13 +44,6 @@ TEST_F(ModelSymbol, NonReferencingKindsHaveNoDiagram) {
     EXPECT_EQ(STATUS(sysSpec.get_Diagram(id + 1, info)), R::GET_LOCATION_UNKNOWN);
   }
 
-  ClsProcedureInstRefSym proc(5, 1, 2, 3, 4, 9, 6, 7);  // the constructor without content
-  EXPECT_EQ(proc.get_content(), "");
-  EXPECT_EQ(proc.get_referenced_Diagram()->get_MoEleType(), ClsMoEleType::ProcedureDia);
-  ClsTextSym a(8, 0, 0, 0, 0, "a", 1, 0, 0), b(8, 1, 1, 1, 1, "b", 2, 0, 0);
-  EXPECT_TRUE(a == b);  // equality is by model ID
-  std::string err = stderr_of([] { EXPECT_EQ(create_Symbol(EnumSym::NONE, 1, 0, 0, 0, 0, "", 1, 2, 3), nullptr); });
-  EXPECT_EQ(err, "");
 }
 
 TEST_F(ModelSymbol, InsertionRulesOfDiagramKinds) {

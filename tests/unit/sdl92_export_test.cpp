@@ -8,12 +8,12 @@
 #include "tests/unit/sdl92_reader.h"
 #include "sdlpr/SDL92_Exporter.h"
 #include "sdlpr/SDL92_Text.h"
-#include "tests/unit/sdlpr_support.h"
+#include "tests/unit/test_support.h"
 
 namespace {
 
 using namespace Vemra;
-using sdlpr_test::read_File;
+using sdltest::read_file;
 
 std::string data(const std::string& Name) { return std::string(SDL_TEST_DATA_DIR) + "/" + Name; }
 
@@ -31,17 +31,17 @@ std::string export_Model(const std::string& Name, std::string& Warnings) {
 TEST(Sdl92Export, GoldenFilesReadBack) {
   for (const char* Name : {"example_model", "every_construct"}) {
     std::string Warnings, Text = export_Model(Name, Warnings);
-    EXPECT_EQ(Text, read_File(data(std::string(Name) + ".pr"))) << Name;
-    EXPECT_EQ(Warnings, read_File(data(std::string(Name) + ".warnings"))) << Name;
+    EXPECT_EQ(Text, read_file(data(std::string(Name) + ".pr"))) << Name;
+    EXPECT_EQ(Warnings, read_file(data(std::string(Name) + ".warnings"))) << Name;
     EXPECT_EQ(sdl92_reader::Reader().check(Text), "") << Name;
   }
   // Through a file: the same text, and a path that cannot be written fails.
   SysSpec Model;
   Model.load(data("example_model.xml"));
   std::vector<std::string> Warnings;
-  std::string Path = sdlpr_test::temp_Path("export.pr"), Error;
+  std::string Path = sdltest::temp_path("export.pr"), Error;
   EXPECT_TRUE(export_SDL92_File(Model, Path, Warnings, Error));
-  EXPECT_EQ(read_File(Path), read_File(data("example_model.pr")));
+  EXPECT_EQ(read_file(Path), read_file(data("example_model.pr")));
   std::remove(Path.c_str());
   EXPECT_FALSE(export_SDL92_File(Model, "/nonexistent-dir/x.pr", Warnings, Error));
   EXPECT_EQ(Error.rfind("cannot write \"/nonexistent-dir/x.pr\": ", 0), 0u) << Error;

@@ -2,10 +2,10 @@
 // load as a whole (or load, where that is the rule), quickly and cleanly.
 #include <string>
 
-#include "tests/unit/xml_test_support.h"
+#include "tests/unit/test_support.h"
 
 using namespace Vemra;
-using namespace xmltest;
+using namespace sdltest;
 
 namespace {
 const std::string PARSE_ERROR = "An error occured during parsing\n ";
@@ -136,9 +136,8 @@ TEST(XmlHostile, NumbersFollowStrtolAndSaturate) {
 }
 
 TEST(XmlHostile, EveryTruncationOfAValidFileFailsOrLoads) {
-  SysSpec model, sysSpec;
-  build_rich(model);
-  std::string full = stored_text(model);
+  SysSpec sysSpec;
+  const std::string full = read_file(data_path("rich.xml"));
   for (std::size_t n = 0; n < full.size() - 1; n += 7) EXPECT_EQ(load_text(sysSpec, full.substr(0, n)), PARSE_ERROR) << n;
   EXPECT_EQ(load_text(sysSpec, full), "OK");
 }

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <thread>
 
-#include "tests/unit/xml_test_support.h"
+#include "tests/unit/test_support.h"
 
 using namespace Vemra;
-using namespace xmltest;
+using namespace sdltest;
 
 namespace {
 const std::string BLK_REF = ref_sym("BLK_INST_REF", 3, 4, 2, "B1");
@@ -16,12 +16,11 @@ const std::string PARSE_ERROR = "An error occured during parsing\n ";
 }  // namespace
 
 TEST(XmlReader, RoundTripKeepsEveryElementAndID) {
-  SysSpec sysSpec, loaded;
-  build_rich(sysSpec);
-  std::string first = stored_text(sysSpec);
+  SysSpec loaded;
+  const std::string first = read_file(data_path("rich.xml"));
   ASSERT_EQ(load_text(loaded, first), "OK");
   EXPECT_EQ(stored_text(loaded), first);
-  EXPECT_EQ(loaded.get_NumberOfRegisteredIDs(), sysSpec.get_NumberOfRegisteredIDs());
+  EXPECT_EQ(loaded.get_NumberOfRegisteredIDs(), 49u);
   EXPECT_EQ(loaded.get_SysDia()->name_ref(), "System <S> & co");
   std::size_t at = first.find("<PROCEDUREDIA ID=\"");
   ASSERT_NE(at, std::string::npos);
@@ -34,10 +33,10 @@ TEST(XmlReader, RoundTripKeepsEveryElementAndID) {
 
 TEST(XmlReader, ReadingGroupsStateMachineSymbolsByKind) {
   SysSpec sysSpec, loaded;
-  int pro = referenced_dia(sysSpec, insert_sym(sysSpec, EnumSym::PRO_INST_REF_SYM, 1, 2, 10, "P"));
+  int pro = ref_diagram(sysSpec, add_symbol(sysSpec, EnumSym::PRO_INST_REF_SYM, 1, 2, "P"));
   int page = first_page(sysSpec, pro);
-  int task = insert_sm(sysSpec, SM::TASK, pro, page, 10, "t");
-  int start = insert_sm(sysSpec, SM::START, pro, page, 20, "");
+  int task = add_sm(sysSpec, SM::TASK, pro, page, "t");
+  int start = add_sm(sysSpec, SM::START, pro, page, "");
   ClsMoAccessInfo info;
   std::list<int> coords{1, 1};
   int line = -1;
@@ -71,9 +70,9 @@ TEST(XmlReader, DiagramsAreFoundByIDInAnyOrder) {
 // a message); the model is reset after each failure.
 TEST(XmlReader, ErrorsOfDiagramsPagesAndChannels) {
   SysSpec model;
-  int a = insert_sym(model, EnumSym::BLK_TYPE_REF_SYM, 1, 2, 10, "A");
+  int a = add_symbol(model, EnumSym::BLK_TYPE_REF_SYM, 1, 2, "A");
   ASSERT_EQ(a, 3);
-  insert_channel(model, 1, 2, ClsChannel::DELAY, ClsChannel::BOTH, false, a, true, 0);
+  add_channel(model, 1, 2, a, -1);
   const std::string chan = stored_text(model), fresh = file_with(sysdia()), second_sys = dia("SYSDIA", 30, "ROOT", 31);
   const std::string w721 = edit(fresh, "<WIDTH>800", "<WIDTH>721");
   const struct {
@@ -176,7 +175,7 @@ TEST(XmlReader, LoadHandsBackTheFileIDs) {
 
 TEST(XmlReader, DocumentsOfTheWrongTypeLoadEmpty) {
   SysSpec sysSpec;
-  insert_sym(sysSpec, EnumSym::TEXT_SYM, 1, 2, 10, "kept?");
+  add_symbol(sysSpec, EnumSym::TEXT_SYM, 1, 2, "kept?");
   testing::internal::CaptureStderr();
   EXPECT_EQ(load_text(sysSpec, "<?xml version=\"1.0\"?>\n<OTHER><SYSDIA/></OTHER>\n"), "OK");
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "document of the wrong type, root node (OTHER) != SYSSPEC\n");

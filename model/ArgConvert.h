@@ -1,8 +1,8 @@
 #ifndef VEMRA_ARGCONVERT_H
 #define VEMRA_ARGCONVERT_H
 
-// Conversion of the string arguments of the Tcl commands into model values.
-// Nothing here depends on Tcl.
+// Conversion of the string arguments of the editor's commands into model
+// values.
 
 #include <list>
 #include <string>
@@ -14,8 +14,7 @@
 #include "model/Symbol.h"
 
 namespace Vemra {
-namespace TclExt {
-namespace TclModelAccess {
+namespace ArgConvert {
 
 // The environment as a channel endpoint.
 extern const char* const ENV_NAME;
@@ -44,8 +43,7 @@ bool determine_ChanCompType(const std::string& name, ClsChanComp::e_CompType& ty
 std::string get_DiagramTypeAsString(EnumDia::Type type);
 bool ChannelConPoint_is_Enviroment(const std::string& name);
 
-}  // namespace TclModelAccess
-}  // namespace TclExt
+}  // namespace ArgConvert
 }  // namespace Vemra
 
 #endif

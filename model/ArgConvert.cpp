@@ -1,4 +1,4 @@
-#include "tclext/ArgConvert.h"
+#include "model/ArgConvert.h"
 
 #include <cerrno>
 #include <climits>
@@ -9,8 +9,7 @@
 #include "model/DebugPrinter.h"
 
 namespace Vemra {
-namespace TclExt {
-namespace TclModelAccess {
+namespace ArgConvert {
 
 const char* const ENV_NAME = "ENV";
 
@@ -159,6 +158,5 @@ std::string get_DiagramTypeAsString(EnumDia::Type type) {
 
 bool ChannelConPoint_is_Enviroment(const std::string& name) { return name == ENV_NAME; }
 
-}  // namespace TclModelAccess
-}  // namespace TclExt
+}  // namespace ArgConvert
 }  // namespace Vemra
