@@ -3,10 +3,7 @@
 #include <libxml/entities.h>
 #include <libxml/valid.h>
 
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
-
+#include "model/ArgConvert.h"
 #include "xml/XML_ReaderError.h"
 
 namespace Vemra {
@@ -33,13 +30,8 @@ xmlNode* ClsXML_NodeAccess::element_Child(const xmlNode* Node, int n) {
   return nullptr;
 }
 
-int ClsXML_NodeAccess::to_Int(const std::string& Text) {
-  errno = 0;
-  long Value = std::strtol(Text.c_str(), nullptr, 10);
-  if (Value > INT_MAX) return INT_MAX;
-  if (Value < INT_MIN) return INT_MIN;
-  return static_cast<int>(Value);
-}
+// The same decimal reading as the commands' arguments (clamped to int).
+int ClsXML_NodeAccess::to_Int(const std::string& Text) { return ArgConvert::get_Int(Text); }
 
 std::string ClsXML_NodeAccess::list_String(const xmlNode* First) {
   std::string Out;
