@@ -63,8 +63,8 @@ std::unique_ptr<SysSpec> build_model(int elements) {
         previous = -1;
       }
       SM::e_StateMachineSymbolType type = i % 10 == 0 ? SM::DECISION : i % 3 ? SM::TASK : SM::STATE;
-      sysSpec->insert_StateMachineSymbol(type, pro, page, 100, 10 + i % PER_PAGE, 80, 30, "task & <" + std::to_string(i),
-                                         info, id);
+      std::string text = "task & <" + std::to_string(i);
+      sysSpec->insert_StateMachineSymbol(type, pro, page, 100, 10 + i % PER_PAGE, 80, 30, text, info, id);
       int current = check(info, id);
       if (previous >= 0) {
         std::list<int> path{140, 40, 140, 60, 150, 60};
@@ -78,7 +78,9 @@ std::unique_ptr<SysSpec> build_model(int elements) {
   return sysSpec;
 }
 
-std::string file_name(int elements) { return "/tmp/bench_xml_" + std::to_string(getpid()) + "_" + std::to_string(elements) + ".xml"; }
+std::string file_name(int elements) {
+  return "/tmp/bench_xml_" + std::to_string(getpid()) + "_" + std::to_string(elements) + ".xml";
+}
 
 // One model and its file per size, built on first use.
 struct Fixture {
