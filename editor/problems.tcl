@@ -17,7 +17,7 @@ proc ::sdledit::problems::build {} {
     set tv [ttk::treeview $f.tv -columns {severity rule message location} -show headings \
         -height 5 -selectmode browse -yscrollcommand [list $f.sb set]]
     ttk::scrollbar $f.sb -orient vertical -command [list $tv yview]
-    foreach {col text width} {severity Severity 80 rule Rule 140 message Message 420 location Location 260} {
+    foreach {col text width} {severity Severity 70 rule Rule 170 message Message 420 location Location 260} {
         $tv heading $col -text $text -anchor w
         $tv column $col -width $width -stretch [expr {$col eq "message"}]
     }
@@ -281,6 +281,8 @@ proc ::sdledit::problems::generate_dialog {} {
     bind $d <Return> {set ::sdledit::problems::done ok}
     bind $d <Escape> {set ::sdledit::problems::done cancel}
     wm protocol $d WM_DELETE_WINDOW {set ::sdledit::problems::done cancel}
+    ::tk::PlaceWindow $d widget .
+    catch {grab $d}
     focus $f.target
     vwait ::sdledit::problems::done
     destroy $d
