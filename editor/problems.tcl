@@ -294,6 +294,13 @@ proc ::sdledit::problems::generate_dialog {} {
     $m add command -label "Check" -underline 0 -accelerator F7 -command ::sdledit::problems::check
     $m add command -label "Generate SDL/PR..." -underline 0 -accelerator F9 \
         -command ::sdledit::problems::generate_dialog
+    if {[winfo exists .tb]} {
+        ttk::separator .tb.sepcheck -orient vertical
+        ttk::button .tb.check -text "Check" -command ::sdledit::problems::check -style Toolbutton
+        tooltip::tooltip .tb.check "Check the model and list its problems (F7)"
+        pack .tb.sepcheck -side left -fill y -padx 4
+        pack .tb.check -side left -padx 1
+    }
     bind . <F7> {::sdledit::key ::sdledit::problems::check}
     bind . <F9> {::sdledit::key ::sdledit::problems::generate_dialog}
     set m .menubar.file.export
