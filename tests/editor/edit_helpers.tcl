@@ -59,7 +59,7 @@ proc drag {x0 y0 x1 y1} {
     }
     mouse ButtonRelease-1 $x1 $y1
 }
-proc key {w keysym args} { focus -force $w; update; event generate $w <KeyPress-$keysym> {*}$args; update }
+proc key {w keysym args} { focus -force $w; event generate $w <KeyPress-$keysym> {*}$args; update }
 
 # Types TEXT into the open text editor and commits with Ctrl+Enter.
 proc type {text} {
