@@ -243,6 +243,13 @@ proc ::sdledit::draw_flowline {c zoom id coords type pas content} {
     if {[llength $coords] >= 4} { $c create line $coords {*}$flowstyle -tags $tags }
     if {$type eq "decision"} {
         lassign $pas x y w h
+        # An answer never placed (still at the origin) is shown beside the
+        # middle of its line's first segment.
+        if {$x == 0 && $y == 0 && [llength $coords] >= 4} {
+            lassign $coords x0 y0 x1 y1
+            set x [expr {($x0 + $x1) / 2.0 + 4}]
+            set y [expr {($y0 + $y1) / 2.0 - $h}]
+        }
         if {![regexp {^\s*\(.*\)\s*$} $content]} { set content "($content)" }
         $c create text $x [expr {$y + $h / 2.0}] -text $content -anchor w -font [font_for $zoom] \
             -fill #1f2a36 -tags [list id$id kind:flowline conn text answer]

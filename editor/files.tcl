@@ -160,6 +160,11 @@ trace add execution ::sdledit::title_update leave ::sdledit::files::title
     $m entryconfigure 0 -accelerator Ctrl+N
     $m insert 2 command -label "Save" -underline 0 -accelerator Ctrl+S -command ::sdledit::files::save
     $m insert 3 command -label "Save as..." -underline 5 -accelerator Ctrl+Shift+S -command ::sdledit::files::save_as
+    if {[winfo exists .tb.open]} {
+        ttk::button .tb.save -text "Save" -command ::sdledit::files::save -style Toolbutton
+        tooltip::tooltip .tb.save "Save the model (Ctrl+S)"
+        pack .tb.save -side left -padx 1 -after .tb.open
+    }
     bind . <Control-n> {::sdledit::key ::sdledit::cmd_new}
     bind . <Control-s> {::sdledit::key ::sdledit::files::save}
     bind . <Control-S> {::sdledit::key ::sdledit::files::save_as}

@@ -254,7 +254,7 @@ proc ::sdledit::build_menus {} {
     $m add command -label "Last page" -accelerator Ctrl+End -command {::sdledit::page_end last}
 
     set m .menubar.help
-    $m add command -label "Keyboard shortcuts" -command ::sdledit::show_keys
+    $m add command -label "Keyboard shortcuts" -underline 0 -accelerator F1 -command ::sdledit::show_keys
     $m add command -label "About sdledit" -command ::sdledit::show_about
     . configure -menu .menubar
 }
@@ -383,6 +383,7 @@ proc ::sdledit::build_bindings {} {
     bind . <Control-Key-0> {::sdledit::set_zoom 1}
     bind . <Control-f> ::sdledit::fit_page
     bind . <F5> {::sdledit::tree_refresh; ::sdledit::redraw}
+    bind . <F1> ::sdledit::show_keys
     bind . <Alt-Up> ::sdledit::go_up
     bind . <Prior> {::sdledit::page_step -1}
     bind . <Next> {::sdledit::page_step 1}
@@ -391,17 +392,54 @@ proc ::sdledit::build_bindings {} {
     wm protocol . WM_DELETE_WINDOW ::sdledit::cmd_quit
 }
 
+# The keys and gestures that Help lists, grouped as the menus.
+namespace eval ::sdledit { variable keys {
+    "Files" {
+        Ctrl+N "new model" Ctrl+O "open a model" Ctrl+S "save" Ctrl+Shift+S "save as"
+        Ctrl+Q "quit"
+    }
+    "Editing" {
+        "Click on the page" "place the kind chosen in the palette"
+        "Drag, arrow keys" "move the selection (Shift: by one unit)"
+        "Double-click, F2" "edit a text (F2 on reference symbols)"
+        Ctrl+Enter "end the text" Escape "drop the text; else back to Select"
+        Alt+Enter "channel properties" Delete "delete the selection with its lines"
+        "Ctrl+X, Ctrl+C, Ctrl+V" "cut, copy, paste" Ctrl+A "select all"
+        Ctrl+Z "undo" "Ctrl+Y, Ctrl+Shift+Z" "redo"
+    }
+    "Viewing" {
+        "Double-click a reference" "open its diagram" Alt+Up "up to the referencing diagram"
+        "PgUp, PgDn" "previous, next page" "Ctrl+Home, Ctrl+End" "first, last page"
+        "Ctrl++, Ctrl+-, Ctrl+wheel" "zoom in, out" Ctrl+0 "actual size" Ctrl+F "fit the page"
+        F5 "refresh" F1 "this list"
+    }
+    "Tools" { F7 "check the model" F9 "generate SDL/PR" }
+}}
+
 proc ::sdledit::show_keys {} {
-    tk_messageBox -parent . -title "Keyboard shortcuts" -message "Keyboard shortcuts" -detail \
-"Ctrl+O\topen a model
-Alt+Up\tgo up to the referencing diagram
-PgUp, PgDn\tprevious, next page
-Ctrl+Home, Ctrl+End\tfirst, last page
-Ctrl++, Ctrl+-\tzoom in, out
-Ctrl+0\tactual size
-Ctrl+F\tfit the page
-Ctrl+wheel\tzoom
-Double-click on a reference symbol: open its diagram"
+    variable keys
+    set d .sdlkeys
+    destroy $d
+    toplevel $d
+    wm title $d "Keyboard shortcuts"
+    wm transient $d .
+    set f [ttk::frame $d.f -padding 12]
+    pack $f -fill both -expand 1
+    set row 0
+    foreach {group pairs} $keys {
+        grid [ttk::label $f.g$row -text $group -font TkHeadingFont] - -sticky w -pady {6 2}
+        incr row
+        foreach {key text} $pairs {
+            grid [ttk::label $f.k$row -text $key] [ttk::label $f.t$row -text $text] -sticky w -padx {8 12}
+            incr row
+        }
+    }
+    ttk::button $f.close -text Close -default active -command [list destroy $d]
+    grid $f.close - -sticky e -pady {10 0}
+    bind $d <Escape> [list destroy $d]
+    bind $d <Return> [list destroy $d]
+    ::tk::PlaceWindow $d widget .
+    focus $f.close
 }
 
 proc ::sdledit::show_about {} {

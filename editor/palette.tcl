@@ -72,6 +72,11 @@ proc ::sdledit::palette::update_buttons {} {
     if {$tools ne $shown} {
         set shown $tools
         foreach w [winfo children $f] { destroy $w }
+        # As wide as the longest label of any diagram, so that the page
+        # does not shift sideways when another kind of diagram is shown.
+        variable labels
+        set widest [tcl::mathfunc::max {*}[lmap {k text} $labels {font measure TkDefaultFont $text}]]
+        grid columnconfigure $f 1 -minsize [expr {$widest + 16}]
         set i 0
         foreach name $tools {
             set b [ttk::radiobutton $f.b$i -text [label $name] -style Toolbutton \

@@ -128,6 +128,8 @@ proc ::sdledit::textedit::form {title fields check} {
     bind $d <Return> [list set ::sdledit::textedit::done ok]
     bind $d <Escape> [list set ::sdledit::textedit::done cancel]
     wm protocol $d WM_DELETE_WINDOW [list set ::sdledit::textedit::done cancel]
+    ::tk::PlaceWindow $d widget .
+    catch {grab $d}
     focus $f.e0
     $f.e0 selection range 0 end
     while 1 {
@@ -188,6 +190,8 @@ proc ::sdledit::textedit::properties {id} {
     bind $d <Return> [list set ::sdledit::textedit::done ok]
     bind $d <Escape> [list set ::sdledit::textedit::done cancel]
     wm protocol $d WM_DELETE_WINDOW [list set ::sdledit::textedit::done cancel]
+    ::tk::PlaceWindow $d widget .
+    catch {grab $d}
     focus $f.e0
     vwait ::sdledit::textedit::done
     destroy $d
