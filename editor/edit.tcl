@@ -265,7 +265,8 @@ proc ::sdledit::edit::add_page {} {
     set snap [::sdledit::undo::page_snapshot $dia $page]
     dict set snap content {}
     set lpage [::sdledit::undo::fresh_id]
-    if {[act "Add page" [list [list addpage [::sdledit::undo::L $dia] [::sdledit::undo::L $page] $lpage $snap]]] eq ""} return
+    set step [list addpage [::sdledit::undo::L $dia] [::sdledit::undo::L $page] $lpage $snap]
+    if {[act "Add page" [list $step]] eq ""} return
     ::sdledit::show $dia [::sdledit::undo::C $lpage]
 }
 

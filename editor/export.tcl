@@ -151,7 +151,9 @@ proc ::sdledit::export::svg {c w h path} {
             }
             line {
                 set colour [paint [$c itemcget $item -fill]]
-                lappend out "<polyline points=\"[points $coords]\" fill=\"none\" stroke=\"$colour\" stroke-width=\"[$c itemcget $item -width]\"/>"
+                set width [$c itemcget $item -width]
+                lappend out "<polyline points=\"[points $coords]\" fill=\"none\"\
+                    stroke=\"$colour\" stroke-width=\"$width\"/>"
                 set arrow [$c itemcget $item -arrow]
                 set shape [$c itemcget $item -arrowshape]
                 if {$arrow in {first both}} {

@@ -443,8 +443,9 @@ proc ::sdledit::show_keys {} {
 }
 
 proc ::sdledit::show_about {} {
+    set versions "sdl library [package present sdl], Tk [info patchlevel]"
     tk_messageBox -parent . -title "About sdledit" -message "sdledit 1.0" \
-        -detail "An editor for SDL (ITU-T Z.100) system models.\nsdl library [package present sdl], Tk [info patchlevel]"
+        -detail "An editor for SDL (ITU-T Z.100) system models.\n$versions"
 }
 
 # Builds the window in "." and shows FILE, or a new empty model.

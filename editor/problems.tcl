@@ -230,7 +230,8 @@ proc ::sdledit::problems::export_pr {path} {
     }
     show [export_findings $warnings]
     set n [llength $warnings]
-    ::sdledit::status "SDL/PR for other tools written to [file tail $path] ($n [expr {$n == 1 ? "warning" : "warnings"}])"
+    set noun [expr {$n == 1 ? "warning" : "warnings"}]
+    ::sdledit::status "SDL/PR for other tools written to [file tail $path] ($n $noun)"
     return 1
 }
 

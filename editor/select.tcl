@@ -320,12 +320,14 @@ proc ::sdledit::select::context {w x y X Y} {
             set r [::sdledit::edit::record $id]
             lassign [::sdledit::current] dia
             $m add command -label "Open diagram" \
-                -command [list ::sdledit::show [dict get $r refdia] [lindex [::sdledit::undo::page_ids [dict get $r refdia]] 0]]
+                -command [list ::sdledit::show [dict get $r refdia] \
+                              [lindex [::sdledit::undo::page_ids [dict get $r refdia]] 0]]
         }
         $m add separator
         $m add command -label "Cut" -accelerator Ctrl+X -command ::sdledit::clipboard::cut
         $m add command -label "Copy" -accelerator Ctrl+C -command ::sdledit::clipboard::copy
-        $m add command -label "Delete" -accelerator Del -command {::sdledit::edit::delete [::sdledit::select::selection]}
+        $m add command -label "Delete" -accelerator Del \
+            -command {::sdledit::edit::delete [::sdledit::select::selection]}
     } else {
         $m add command -label "Paste" -accelerator Ctrl+V -command ::sdledit::clipboard::paste
         $m add command -label "Select all" -accelerator Ctrl+A -command ::sdledit::select::all

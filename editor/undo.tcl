@@ -630,7 +630,8 @@ proc ::sdledit::clipboard::paste {} {
     foreach r $records {
         set kind [dict get $r kind]
         if {$kind ni [concat $kinds flowline channel]} {
-            ::sdledit::report_error "Paste" "A [::sdledit::undo::dia_kind [lindex [::sdledit::current] 0]] diagram does not take the copied elements."
+            set diakind [::sdledit::undo::dia_kind [lindex [::sdledit::current] 0]]
+            ::sdledit::report_error "Paste" "A $diakind diagram does not take the copied elements."
             return
         }
     }
@@ -646,13 +647,23 @@ proc ::sdledit::clipboard::paste {} {
 
 proc ::sdledit::undo::menu_undo {} {
     ::sdledit::textedit::commit
-    if {[catch {undo} label]} { ::sdledit::report_error "Undo failed" $label; catch ::sdledit::tree_refresh; ::sdledit::edit::refresh; return }
+    if {[catch {undo} label]} {
+        ::sdledit::report_error "Undo failed" $label
+        catch ::sdledit::tree_refresh
+        ::sdledit::edit::refresh
+        return
+    }
     if {$label ne ""} { ::sdledit::status "Undone: $label" }
 }
 
 proc ::sdledit::undo::menu_redo {} {
     ::sdledit::textedit::commit
-    if {[catch {redo} label]} { ::sdledit::report_error "Redo failed" $label; catch ::sdledit::tree_refresh; ::sdledit::edit::refresh; return }
+    if {[catch {redo} label]} {
+        ::sdledit::report_error "Redo failed" $label
+        catch ::sdledit::tree_refresh
+        ::sdledit::edit::refresh
+        return
+    }
     if {$label ne ""} { ::sdledit::status "Redone: $label" }
 }
 
