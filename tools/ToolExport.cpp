@@ -36,21 +36,8 @@ std::string with_FileID(const std::string& Warning, const LoadedModel& M) {
 }  // namespace
 
 int run_Export(const std::vector<std::string>& Args) {
-  std::string File, Out;
-  for (std::size_t i = 0; i < Args.size(); ++i) {
-    const std::string& A = Args[i];
-    if (A == "-o") {
-      if (++i == Args.size() || Args[i].empty()) throw UsageError("export: -o needs a file name");
-      Out = Args[i];
-    } else if (A.size() > 1 && A[0] == '-') {
-      throw UsageError("export: unknown option " + A);
-    } else if (File.empty()) {
-      File = A;
-    } else {
-      throw UsageError("export: only one model file can be given");
-    }
-  }
-  if (File.empty()) throw UsageError("export: no model file given");
+  FileAndOut Words = parse_FileAndOut(Args, "export");
+  const std::string &File = Words.File, &Out = Words.Out;
 
   LoadedModel M;
   if (!M.load(File)) {

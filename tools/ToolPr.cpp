@@ -97,24 +97,9 @@ int report_GraphError(const std::string& File, const LoadedModel& M, const ClsSD
 
 
 int run_Pr(const std::vector<std::string>& Args) {
-  bool Nested = false;
-  std::string File, Out;
-  for (std::size_t i = 0; i < Args.size(); ++i) {
-    const std::string& A = Args[i];
-    if (A == "--nested") {
-      Nested = true;
-    } else if (A == "-o") {
-      if (++i == Args.size() || Args[i].empty()) throw UsageError("pr: -o needs a file name");
-      Out = Args[i];
-    } else if (A.size() > 1 && A[0] == '-') {
-      throw UsageError("pr: unknown option " + A);
-    } else if (File.empty()) {
-      File = A;
-    } else {
-      throw UsageError("pr: only one model file can be given");
-    }
-  }
-  if (File.empty()) throw UsageError("pr: no model file given");
+  FileAndOut Words = parse_FileAndOut(Args, "pr", {"--nested"});
+  const std::string &File = Words.File, &Out = Words.Out;
+  bool Nested = Words.has("--nested");
 
   LoadedModel M;
   if (!M.load(File)) {

@@ -84,4 +84,34 @@ std::string json_String(const std::string& Text) {
   return Out + "\"";
 }
 
+bool FileAndOut::has(const std::string& Flag) const {
+  for (const std::string& G : Given)
+    if (G == Flag) return true;
+  return false;
+}
+
+FileAndOut parse_FileAndOut(const std::vector<std::string>& Args, const std::string& Command,
+                            const std::vector<std::string>& Flags) {
+  FileAndOut R;
+  for (std::size_t i = 0; i < Args.size(); ++i) {
+    const std::string& A = Args[i];
+    bool Flag = false;
+    for (const std::string& F : Flags) Flag = Flag || A == F;
+    if (Flag) {
+      R.Given.push_back(A);
+    } else if (A == "-o") {
+      if (++i == Args.size() || Args[i].empty()) throw UsageError(Command + ": -o needs a file name");
+      R.Out = Args[i];
+    } else if (A.size() > 1 && A[0] == '-') {
+      throw UsageError(Command + ": unknown option " + A);
+    } else if (R.File.empty()) {
+      R.File = A;
+    } else {
+      throw UsageError(Command + ": only one model file can be given");
+    }
+  }
+  if (R.File.empty()) throw UsageError(Command + ": no model file given");
+  return R;
+}
+
 }  // namespace SdlTool

@@ -42,6 +42,17 @@ private:
 std::string format_Finding(const std::string& File, const Vemra::ClsCheckFinding& F, const LoadedModel& M);
 std::string json_String(const std::string& Text);
 
+// The words of a command that converts one model file: FILE, "-o OUT" and the
+// flags in `Flags` (each found one is added to `Given`); `Command` names the
+// command in usage errors.
+struct FileAndOut {
+  std::string File, Out;
+  std::vector<std::string> Given;
+  bool has(const std::string& Flag) const;
+};
+FileAndOut parse_FileAndOut(const std::vector<std::string>& Args, const std::string& Command,
+                            const std::vector<std::string>& Flags = {});
+
 // Reports an SDL/PR generation error of the model (a graph error, or one
 // without details when E is null) on standard error with its place in file
 // IDs; returns the exit code.
