@@ -6,6 +6,23 @@ namespace eval ::sdledit::textedit {
     variable open {}     ;# {model ID, field, old text} while the editor is open
 }
 
+# OK and Cancel at the bottom of dialog D (content frame F), Return and
+# Escape bound to them; the dialog is centred, modal and focused on the first
+# entry. The choice arrives in ::sdledit::textedit::done.
+proc ::sdledit::textedit::dialog_buttons {d f} {
+    ttk::frame $f.b
+    ttk::button $f.b.ok -text OK -default active -command [list set ::sdledit::textedit::done ok]
+    ttk::button $f.b.cancel -text Cancel -command [list set ::sdledit::textedit::done cancel]
+    pack $f.b.cancel $f.b.ok -side right -padx 4
+    grid $f.b - -sticky e -pady {8 0}
+    bind $d <Return> [list set ::sdledit::textedit::done ok]
+    bind $d <Escape> [list set ::sdledit::textedit::done cancel]
+    wm protocol $d WM_DELETE_WINDOW [list set ::sdledit::textedit::done cancel]
+    ::tk::PlaceWindow $d widget .
+    catch {grab $d}
+    focus $f.e0
+}
+
 proc ::sdledit::textedit::widget {} { return [::sdledit::canvas].text }
 
 # The field, text and box of the text of element ID that edits in place.
@@ -120,17 +137,7 @@ proc ::sdledit::textedit::form {title fields check} {
     }
     ttk::label $f.msg -foreground #b00000 -text ""
     grid $f.msg - -sticky w
-    ttk::frame $f.b
-    ttk::button $f.b.ok -text OK -default active -command [list set ::sdledit::textedit::done ok]
-    ttk::button $f.b.cancel -text Cancel -command [list set ::sdledit::textedit::done cancel]
-    pack $f.b.cancel $f.b.ok -side right -padx 4
-    grid $f.b - -sticky e -pady {8 0}
-    bind $d <Return> [list set ::sdledit::textedit::done ok]
-    bind $d <Escape> [list set ::sdledit::textedit::done cancel]
-    wm protocol $d WM_DELETE_WINDOW [list set ::sdledit::textedit::done cancel]
-    ::tk::PlaceWindow $d widget .
-    catch {grab $d}
-    focus $f.e0
+    dialog_buttons $d $f
     $f.e0 selection range 0 end
     while 1 {
         vwait ::sdledit::textedit::done
@@ -182,17 +189,7 @@ proc ::sdledit::textedit::properties {id} {
         -variable ::sdledit::textedit::P(delay)
     grid $f.ld $f.dir -sticky w -pady 2 -padx 4
     grid x $f.delay -sticky w -pady 2 -padx 4
-    ttk::frame $f.b
-    ttk::button $f.b.ok -text OK -default active -command [list set ::sdledit::textedit::done ok]
-    ttk::button $f.b.cancel -text Cancel -command [list set ::sdledit::textedit::done cancel]
-    pack $f.b.cancel $f.b.ok -side right -padx 4
-    grid $f.b - -sticky e -pady {8 0}
-    bind $d <Return> [list set ::sdledit::textedit::done ok]
-    bind $d <Escape> [list set ::sdledit::textedit::done cancel]
-    wm protocol $d WM_DELETE_WINDOW [list set ::sdledit::textedit::done cancel]
-    ::tk::PlaceWindow $d widget .
-    catch {grab $d}
-    focus $f.e0
+    dialog_buttons $d $f
     vwait ::sdledit::textedit::done
     destroy $d
     if {$::sdledit::textedit::done ne "ok"} return
