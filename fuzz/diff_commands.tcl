@@ -152,7 +152,7 @@ proc mutate {data} {
     set n [string length $data]
     if {$n == 0} { return "<" }
     set p [rnd $n]
-    switch [rnd 12] {
+    switch [rnd 16] {
         0 { return [string replace $data $p $p [pick {< > & \" ' 0 9 - " " \x00 \u00e9 / = A}]] }
         1 { return [string range $data 0 $p] }
         2 { return [string replace $data $p [expr {$p + [rnd 40]}]] }
@@ -199,6 +199,40 @@ proc mutate {data} {
             if {![llength $attrs]} { return $data }
             lassign [pick $attrs] a b
             return [string replace $data $a $b [pick {"" X="1" "ID=\"1\" ID=\"2\"" IDREF="1" IS_ENV="maybe" TYPE=\"\"}]]
+        }
+        12 - 13 {
+            # a whole element dropped, doubled or moved elsewhere
+            set starts [regexp -all -indices -inline {<[A-Z_]+[ >]} $data]
+            if {![llength $starts]} { return $data }
+            set a [lindex [pick $starts] 0]
+            regexp -start $a {<([A-Z_]+)} $data -> tag
+            set b [string first "</$tag>" $data $a]
+            if {$b < 0} { return $data }
+            incr b [string length "</$tag>"]
+            set el [string range $data $a $b]
+            set rest [string replace $data $a $b]
+            switch [rnd 3] {
+                0 { return $rest }
+                1 { return [string replace $data $a $b $el$el] }
+                2 {
+                    set tags [regexp -all -indices -inline {\n<} $rest]
+                    if {![llength $tags]} { return $rest }
+                    set at [lindex [pick $tags] 0]
+                    return [string replace $rest $at $at "\n$el"]
+                }
+            }
+        }
+        14 {
+            set texts [regexp -all -indices -inline {>\n[^<]*\n<} $data]
+            if {![llength $texts]} { return $data }
+            lassign [pick $texts] a b
+            return [string replace $data $a $b ">\n[pick $::texts]\n<"]
+        }
+        15 {
+            set vals [regexp -all -indices -inline {"[^"]*"} $data]
+            if {![llength $vals]} { return $data }
+            lassign [pick $vals] a b
+            return [string replace $data $a $b \"[pick [list {*}$::odd_numbers true false both ENV yes]]\"]
         }
         11 { return [string replace $data $p $p "[string index $data $p][string range $data $p [expr {$p + [rnd 200]}]]"] }
     }
@@ -252,7 +286,8 @@ proc run_seed {seed steps} {
     log SEED $seed
     puts stderr "SEED $seed"
     create_EmptySysSpec
-    for {set step 0} {$step < $steps} {incr step} {
+    for {set step 0} {$step < $steps + 15} {incr step} {
+        if {$step >= $steps} { lappend ::queue {load_Model_from_File mut.xml} }
         if {[chance 0.02]} { log DISTURB [disturb] }
         if {[llength $::queue]} {
             set call [lindex $::queue 0]
@@ -265,7 +300,7 @@ proc run_seed {seed steps} {
                 d_example_model.xml d_written_order.xml}]
             if {![file isfile $src]} { set src d_rich.xml }
             set data [slurp $src]
-            for {set k [expr {1 + [rnd 3]}]} {$k > 0} {incr k -1} { set data [mutate $data] }
+            for {set k [expr {1 + [rnd 2]}]} {$k > 0} {incr k -1} { set data [mutate $data] }
             spit mut.xml $data
             log MUT $src [string length $data]
         }
