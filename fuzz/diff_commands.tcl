@@ -18,7 +18,7 @@ proc chance {p} { expr {rand() < $p} }
 
 set ::odd_numbers {"" 12abc " -5" +1 -1 0x10 99999999999 2147483648 -2147483649 " 7" "7 " 1e3 abc ENV "\{" 3.0 0 007 -0 "1 2"}
 set ::texts [list "" x "a b" "\{" "\}" "\\" "\"" "a\{b\}c" "\u00fcn\u00ef\u20ac" "\n" {$x[y]} "a\\\{" "<&>" "]]>" "\t lead" \
-    [string repeat "long " 200] "x\x01y" "\ud7ff" "line1\nline2" "\{\{" "ok \} \{"]
+    [string repeat "long " 200] "x\x01y" "a\x00b" "\ud7ff" "line1\nline2" "\{\{" "ok \} \{"]
 set ::sym_types {TextSym ProInstRefSym ProTypeRefSym BlkInstRefSym BlkTypeRefSym ProcedureInstRefSym}
 set ::sm_types {StateMaStartStateSym StateMaStateSym StateMaOutputSym StateMaInputSym StateMaStopSym StateMaTaskSym
     StateMaConditionSym StateMaDecisionSym StateMaCreateProSym StateMaCallProcedureSym StateMaProcedureStartStateSym
@@ -152,7 +152,7 @@ proc mutate {data} {
     set n [string length $data]
     if {$n == 0} { return "<" }
     set p [rnd $n]
-    switch [rnd 16] {
+    switch [rnd 28] {
         0 { return [string replace $data $p $p [pick {< > & \" ' 0 9 - " " \x00 \u00e9 / = A}]] }
         1 { return [string range $data 0 $p] }
         2 { return [string replace $data $p [expr {$p + [rnd 40]}]] }
@@ -226,7 +226,7 @@ proc mutate {data} {
             set texts [regexp -all -indices -inline {>\n[^<]*\n<} $data]
             if {![llength $texts]} { return $data }
             lassign [pick $texts] a b
-            return [string replace $data $a $b ">\n[pick $::texts]\n<"]
+            return [string replace $data $a $b ">\n[encoding convertto utf-8 [pick $::texts]]\n<"]
         }
         15 {
             set vals [regexp -all -indices -inline {"[^"]*"} $data]
@@ -234,6 +234,21 @@ proc mutate {data} {
             lassign [pick $vals] a b
             return [string replace $data $a $b \"[pick [list {*}$::odd_numbers true false both ENV yes]]\"]
         }
+        16 { return [string map {\n \r\n} $data] }
+        17 { return [string replace $data $p $p "[string index $data $p]<!-- c -->"] }
+        18 {
+            set rep "<CONTENT><!\[CDATA\[\n\\1\n\]\]></CONTENT>"
+            return [regsub -all {<CONTENT>\n([^<]*)\n</CONTENT>} $data $rep]
+        }
+        19 { return [string map {"<PAGE " "<?pi x?><PAGE " "></PAS>" "/>"} $data] }
+        20 { return "\xef\xbb\xbf$data" }
+        21 { return [string map {{<?xml version="1.0"?>} {<?xml version="1.0" encoding="ISO-8859-1"?>}} [string map {e \u00e9} $data]] }
+        22 { return [regsub -all {<!DOCTYPE[^>]*>\n?} $data ""] }
+        23 { return [regsub -all { ([A-Z_]+)="} $data "  \\1 = \""] }
+        24 { return [regsub -all {<CONTENT>\n[^<]*\n</CONTENT>} $data [pick {<CONTENT></CONTENT> <CONTENT/> "<CONTENT>\n\n</CONTENT>" <CONTENT>x</CONTENT> "<CONTENT>\n&#65;&#x42;&lt;\n</CONTENT>"}]] }
+        25 { return [string replace $data $p $p "[string index $data $p][pick {<FOO/> junk {<FOO X="1">t</FOO>} &#49; &amp;}]"] }
+        26 { return [regsub -all {ID="([0-9]+)"} $data [pick {{ID="\1 "} {ID=" \1"} {ID="+\1"} {ID="0\1"} {ID="&#49;\1"}}]] }
+        27 { return [string map [list \n [pick {" \n" "\n\t" "\n\n"}]] $data] }
         11 { return [string replace $data $p $p "[string index $data $p][string range $data $p [expr {$p + [rnd 200]}]]"] }
     }
 }
@@ -265,8 +280,13 @@ proc disturb {} {
         1 { catch {unset ::Vemra_MAR::arr_MAR}; return unset }
         2 { catch {unset ::Vemra_MAR::arr_MAR}; catch {set ::Vemra_MAR::arr_MAR scalar}; return scalar }
         3 { catch {array set ::Vemra_MAR::arr_MAR {}}; return keep }
-        4 { namespace eval ::Vemra_MAR { variable arr_MAR; array set arr_MAR {} }; return fresh }
+        4 { fresh_array; return fresh }
     }
+}
+
+proc fresh_array {} {
+    catch {unset ::Vemra_MAR::arr_MAR}
+    namespace eval ::Vemra_MAR { variable arr_MAR; array set arr_MAR {} }
 }
 
 proc file_state {path} {
@@ -282,13 +302,13 @@ proc run_seed {seed steps} {
     set ::queue {}
     array unset ::kind
     array unset ::onpage
-    namespace eval ::Vemra_MAR { variable arr_MAR; array set arr_MAR {} }
+    fresh_array
     log SEED $seed
     puts stderr "SEED $seed"
     create_EmptySysSpec
     for {set step 0} {$step < $steps + 15} {incr step} {
         if {$step >= $steps} { lappend ::queue {load_Model_from_File mut.xml} }
-        if {[chance 0.02]} { log DISTURB [disturb] }
+        if {[chance 0.04]} { log DISTURB [disturb] }
         if {[llength $::queue]} {
             set call [lindex $::queue 0]
             set ::queue [lrange $::queue 1 end]
@@ -334,6 +354,9 @@ proc learn {call arr} {
         array unset ::kind
         array unset ::onpage
         lappend ::queue {get_AllReferencedDiagrams_from_Model 1} {get_FirstPageID_from_Model 1}
+        if {[lindex $call 1] eq "mut.xml"} {
+            lappend ::queue {save_SDL_PR_in_File p0.pr false} {save_SDL_PR_in_File p1.pr true} {store_Model_in_File m2.xml}
+        }
     } elseif {$name eq "create_EmptySysSpec" && [llength $call] == 1} {
         set ::pairs {{1 2}}
     } elseif {$name eq "get_AllReferencedDiagrams_from_Model" && [info exists a(IDs)]} {
