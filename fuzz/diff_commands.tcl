@@ -79,7 +79,8 @@ proc g_layout {} { pick {true false true false 0 1 yes no "" TRUE nested x} }
 proc g_file {} { pick {m0.xml m1.xml m2.xml m0.xml "" . nodir/x.xml} }
 proc g_loadfile {} {
     pick {m0.xml m1.xml m2.xml mut.xml mut.xml mut.xml mut.xml missing.xml "" . d_fresh.xml d_rich.xml
-        d_structure.xml d_every_construct.xml d_example_model.xml d_written_order.xml p0.pr}
+        d_structure.xml d_every_construct.xml d_example_model.xml d_written_order.xml p0.pr
+        d_every_construct.xml d_example_model.xml d_every_construct.xml d_example_model.xml}
 }
 
 # Argument makers of the commands (without the command name).
@@ -134,7 +135,8 @@ set ::NAMES [dict keys $::ARGS]
 # Insertions come more often so that the model grows.
 set ::WEIGHTED [concat $::NAMES [lrepeat 6 insert_RecSym_into_Model] [lrepeat 8 insert_StateMachineSymbol_into_Model] \
     [lrepeat 4 insert_FlowLine_into_Model] [lrepeat 3 insert_BidirecChannel_into_Model] \
-    [lrepeat 2 add_NewPage_after_in_Model] [lrepeat 2 insert_DecisionFlowLine_into_Model]]
+    [lrepeat 2 add_NewPage_after_in_Model] [lrepeat 2 insert_DecisionFlowLine_into_Model] \
+    [lrepeat 3 save_SDL_PR_in_File] [lrepeat 2 delete_FlowLine_from_Model] [lrepeat 2 delete_StateMachineSymbol_from_Model]]
 
 proc g_call {} {
     set name [pick $::WEIGHTED]
@@ -402,6 +404,25 @@ proc learn {call arr} {
     }
 }
 
+# Before the first create_EmptySysSpec the process has no system model.
+proc no_model_calls {first} {
+    expr {srand($first)}
+    set ::pool {1 2}
+    set ::pairs {{1 2}}
+    fresh_array
+    log SEED init$first
+    puts stderr "SEED init$first"
+    foreach name $::NAMES {
+        if {$name in {create_EmptySysSpec load_Model_from_File}} continue
+        set call [list $name {*}[uplevel #0 "list [string map {\n { }} [dict get $::ARGS $name]]"]]
+        set ::events {}
+        retrace
+        puts stderr "CMD $name"
+        set code [catch {{*}$call} result]
+        log $call $code $result $::events
+    }
+}
+
 proc child {lib dir first count steps datadir} {
     package require Tk
     wm withdraw .
@@ -409,6 +430,7 @@ proc child {lib dir first count steps datadir} {
     cd $dir
     foreach f [glob -directory $datadir *.xml] { file copy -force $f d_[file tail $f] }
     set ::out [open ../[file tail $dir].log w]
+    no_model_calls $first
     for {set s $first} {$s < $first + $count} {incr s} { run_seed $s $steps }
     close $::out
     exit 0
