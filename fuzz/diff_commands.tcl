@@ -423,6 +423,93 @@ proc no_model_calls {first} {
     }
 }
 
+# Hand-made variants of a full model: references to the wrong or a missing
+# diagram, elements in diagrams that do not take them, misplaced pages.
+proc element {data start} {
+    set a [string first $start $data]
+    if {$a < 0} { return {} }
+    regexp -start $a {<([A-Z_]+)} $data -> tag
+    set b [expr {[string first "</$tag>" $data $a] + [string length "</$tag>"]}]
+    list $a $b [string range $data $a $b]
+}
+proc move {data start before} {
+    lassign [element $data $start] a b el
+    if {$el eq ""} { return $data }
+    set data [string replace $data $a $b]
+    set at [string first $before $data]
+    if {$at < 0} { return $data }
+    string replace $data $at [expr {$at - 1}] $el
+}
+proc copy_into {data start before} {
+    lassign [element $data $start] a b el
+    set at [string first $before $data]
+    if {$el eq "" || $at < 0} { return $data }
+    string replace $data $at [expr {$at - 1}] $el
+}
+set ::CRAFTED {
+    {string map {IDREF="7" IDREF="16"}} {string map {IDREF="7" IDREF="99"}} {string map {IDREF="16" IDREF="7"}}
+    {string map {IDREF="19" IDREF="16"}} {string map {IDREF="30" IDREF="1"}} {string map {IDREF="7" IDREF="1"}}
+    {string map {IDREF="30" IDREF="16"}} {string map {IDREF="16" IDREF="30"}} {string map {IDREF="7" IDREF="2"}}
+    {string map {{<SYSDIA ID="1">} {<BLKDIA ID="1">} </SYSDIA> </BLKDIA>}}
+    {string map {<SYSSPEC> <SYSSPECX> </SYSSPEC> </SYSSPECX>}} {string map {<SYSSPEC> {} </SYSSPEC> {}}}
+    {move $data {<BLKDIA ID="7">} {<SYSDIA ID="1">}} {move $data {<PRODIA ID="19">} {<BLKDIA ID="7">}}
+    {move $data {<PROCEDUREDIA ID="30">} {<PRODIA ID="16">}}
+    {copy_into $data {<SYSDIA ID="1">} </SYSSPEC>} {copy_into $data {<BLKDIA ID="7">} </SYSSPEC>}
+    {regsub {<DIA_NAME>[^<]*</DIA_NAME>\n} $data {}}
+    {regsub {<FORMAL_PARAMETERS>[^<]*</FORMAL_PARAMETERS>\n} $data {}}
+    {copy_into $data {<CHANNEL ID="9"} </PROCEDUREDIA>} {copy_into $data {<CHANNEL ID="21"} </PRODIA>}
+    {move $data {<CHANNEL ID="21"} </SYSDIA>} {move $data {<NORMAL_FLOWLINE ID="47"} </BLKDIA>}
+    {move $data {<NORMAL_FLOWLINE ID="47"} </PROCEDUREDIA>} {move $data {<STATE_MA_SYM_STATE ID="34"} </BLKDIA>}
+    {move $data {<STATE_MA_SYM_STATE ID="34"} </SYSDIA>} {move $data {<PROCEDURE_INST_REF ID="29"} </BLKDIA>}
+    {move $data {<PRO_INST_REF ID="15"} </SYSDIA>} {move $data {<BLK_INST_REF ID="6"} </PRODIA>}
+    {move $data {<TEXTSYM ID="3"} </PRODIA>} {move $data {<PAGE ID="8">} </SYSDIA>}
+    {move $data {<PAGE ID="2">} </SYSDIA>} {string map {{PARENT_PAGE_ID="17"} {PARENT_PAGE_ID="8"}} $data}
+    {regsub {PARENT_PAGE_ID="17"} $data {PARENT_PAGE_ID="31"}} {regsub {PARENT_PAGE_ID="8"} $data {PARENT_PAGE_ID="2"}}
+    {string map {{<PAGE ID="31">} {<PAGE ID="17">}} $data} {string map {{<PAGE ID="8">} {<PAGE ID="7">}} $data}
+    {string map {{<TEXTSYM ID="3"} {<TEXTSYM ID="6"}} $data} {string map {{<TEXTSYM ID="26"} {<TEXTSYM ID="16"}} $data}
+    {string map {{<STATE_MA_SYM_STATE ID="43"} {<STATE_MA_SYM_STATE ID="34"}} $data}
+    {string map {{<NORMAL_FLOWLINE ID="48"} {<NORMAL_FLOWLINE ID="47"}} $data}
+    {string map {{<CHANNEL ID="10"} {<CHANNEL ID="9"}} $data}
+    {regsub {(<FLOWLINE_SOURCE_ID>\n)[0-9]+} $data {\199}} {regsub {(<FLOWLINE_SOURCE_ID>\n)[0-9]+} $data {\12}}
+    {regsub {(<FLOWLINE_DESTINATION_ID>\n)[0-9]+} $data {\126}} {regsub {(<FLOWLINE_SOURCE_ID>\n)[0-9]+} $data {\162}}
+    {regsub {(<CHAN_SOURCE_ID IS_ENV="false">\n)[0-9]+} $data {\13}} {regsub {(<CHAN_SOURCE_ID IS_ENV="false">\n)[0-9]+} $data {\115}}
+    {regsub {(<CHAN_SOURCE_ID IS_ENV=")false(">\n)[0-9]+} $data {\1true\2}} {regsub {(<CHAN_DESTINATION_ID IS_ENV=")false(">\n)[0-9]+} $data {\1true\2}}
+    {regsub {(<CHAN_DESTINATION_ID IS_ENV=")true(">\n)[^<]*} $data {\1false\2\n}}
+    {regsub {(<CHAN_DESTINATION_ID IS_ENV=")true(">\n)} $data {\1false\2}}
+    {regsub -all {<COORDS>[^<]*</COORDS>} $data {<COORDS></COORDS>}} {regsub -all {<COORDS>\n[^<]*\n</COORDS>} $data "<COORDS>\n1 2 3\n</COORDS>"}
+    {regsub {DIRECTION_TYPE="both"} $data {DIRECTION_TYPE="sideways"}} {regsub {DELAY_TYPE="no_delay"} $data {DELAY_TYPE="late"}}
+    {regsub {(<DECISION_FLOWLINE[^>]*>)} $data {<NORMAL_FLOWLINE\1}}
+    {string map {DECISION_FLOWLINE NORMAL_FLOWLINE} $data} {string map {NORMAL_FLOWLINE DECISION_FLOWLINE} $data}
+    {string map {STATE_MA_SYM_START STATE_MA_SYM_STATE} $data} {string map {STATE_MA_SYM_STOP STATE_MA_SYM_TASK} $data}
+    {string map {STATE_MA_SYM_DECISION STATE_MA_SYM_TASK} $data} {string map {STATE_MA_SYM_PROCEDURE_RETURN STATE_MA_SYM_STOP} $data}
+    {string map {STATE_MA_SYM_PROCEDURE_START_STATE STATE_MA_SYM_START} $data} {string map {STATE_MA_SYM_INPUT STATE_MA_SYM_OUTPUT} $data}
+    {string map {PRO_INST_REF PRO_TYPE_REF} $data} {string map {BLK_INST_REF BLK_TYPE_REF} $data}
+    {string map {PROCEDURE_INST_REF TEXTSYM} $data}
+}
+proc crafted_loads {} {
+    log SEED crafted
+    puts stderr "SEED crafted"
+    set k 0
+    foreach src {d_every_construct.xml d_example_model.xml d_structure.xml d_rich.xml} {
+        foreach t $::CRAFTED {
+            set data [slurp $src]
+            if {[string match {string map*} $t] && [llength $t] == 3} { lappend t $data }
+            set data [eval $t]
+            spit c.xml $data
+            foreach call {{load_Model_from_File c.xml} {save_SDL_PR_in_File c0.pr false} {save_SDL_PR_in_File c1.pr true}
+                {store_Model_in_File c2.xml} {load_Model_from_File c2.xml} {store_Model_in_File c3.xml}} {
+                fresh_array
+                set ::events {}
+                retrace
+                puts stderr "CMD [incr k]"
+                set code [catch {{*}$call} result]
+                log $call $code $result $::events
+                if {[string match store* $call] || [string match save* $call]} { log FILE [file_state [lindex $call 1]] }
+            }
+        }
+    }
+}
+
 proc child {lib dir first count steps datadir} {
     package require Tk
     wm withdraw .
@@ -431,6 +518,7 @@ proc child {lib dir first count steps datadir} {
     foreach f [glob -directory $datadir *.xml] { file copy -force $f d_[file tail $f] }
     set ::out [open ../[file tail $dir].log w]
     no_model_calls $first
+    if {$first == 1} { crafted_loads }
     for {set s $first} {$s < $first + $count} {incr s} { run_seed $s $steps }
     close $::out
     exit 0
