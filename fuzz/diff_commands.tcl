@@ -510,6 +510,83 @@ proc crafted_loads {} {
     }
 }
 
+# Runs and logs one call; returns the result array as a dict.
+proc do_call {args} {
+    fresh_array
+    set ::events {}
+    retrace
+    puts stderr "CMD $args"
+    set code [catch {{*}$args} result]
+    log $args $code $result $::events
+    if {[lindex $args 0] eq "save_SDL_PR_in_File"} { log FILE [file_state [lindex $args 1]] }
+    set d {}
+    catch {set d [array get ::Vemra_MAR::arr_MAR]}
+    return $d
+}
+proc id_of {d key} { if {[dict exists $d $key]} { return [dict get $d $key] }; return -1 }
+
+# A block with a process (and a procedure) whose state machines are random
+# but mostly well formed: chains with branches, joins and loops.
+proc random_state_machine {dia page procedure} {
+    if {$procedure} {
+        set kinds {StateMaProcedureStartStateSym StateMaStateSym StateMaInputSym StateMaTaskSym StateMaOutputSym
+            StateMaDecisionSym StateMaProcedureReturnSym StateMaCallProcedureSym StateMaTaskSym StateMaStateSym}
+    } else {
+        set kinds {StateMaStartStateSym StateMaStateSym StateMaInputSym StateMaTaskSym StateMaOutputSym StateMaDecisionSym
+            StateMaStopSym StateMaCreateProSym StateMaCallProcedureSym StateMaInputSym StateMaStateSym StateMaTaskSym
+            StateMaConditionSym}
+    }
+    set syms {}
+    set n [expr {2 + [rnd 12]}]
+    for {set i 0} {$i < $n} {incr i} {
+        set kind [expr {$i == 0 && [chance 0.9] ? [lindex $kinds 0] : [pick $kinds]}]
+        set d [do_call insert_StateMachineSymbol_into_Model $dia $page $kind [rnd 500] [expr {40 * $i}] 60 30 [g_text]]
+        lappend syms [list [id_of $d NewObj_Model_ID] $kind]
+    }
+    for {set i 0} {$i < $n} {incr i} {
+        lassign [lindex $syms $i] from kind
+        set targets [list [expr {$i + 1 < $n && [chance 0.8] ? $i + 1 : [rnd $n]}]]
+        if {$kind eq "StateMaDecisionSym"} { lappend targets [rnd $n]; if {[chance 0.3]} { lappend targets [rnd $n] } }
+        if {[chance 0.1]} { lappend targets [rnd $n] }
+        if {$kind in {StateMaStopSym StateMaProcedureReturnSym} && [chance 0.8]} { set targets {} }
+        foreach t $targets {
+            set to [lindex $syms $t 0]
+            if {$kind eq "StateMaDecisionSym"} {
+                do_call insert_DecisionFlowLine_into_Model $dia $page $from $to "1 2 3 4" [pick {yes no else "(x)" ""}] "1 1 5 5"
+            } else {
+                do_call insert_FlowLine_into_Model $dia $page $from $to "1 2 3 4"
+            }
+        }
+    }
+    if {[chance 0.2] && [llength $syms]} { do_call delete_StateMachineSymbol_from_Model [lindex [pick $syms] 0] }
+}
+proc state_machine_models {count} {
+    log SEED statemachines
+    puts stderr "SEED statemachines"
+    for {set k 0} {$k < $count} {incr k} {
+        do_call create_EmptySysSpec
+        set d [do_call insert_RecSym_into_Model 1 2 BlkInstRefSym 10 10 80 40 [g_text]]
+        set blk [id_of $d RefDia_Model_ID]
+        set bp [id_of [do_call get_FirstPageID_from_Model $blk] FirstPageID]
+        if {[chance 0.5]} { do_call insert_BidirecChannel_into_Model 1 2 [pick {delay no_delay}] ENV [id_of $d NewObj_Model_ID] "0 5 10 5" [g_text] "1 1 1 1" [g_text] "" [g_text] "" [g_text] "" [g_text] "" }
+        for {set p 0} {$p < 1 + [rnd 2]} {incr p} {
+            set d [do_call insert_RecSym_into_Model $blk $bp ProInstRefSym 10 10 80 40 [g_text]]
+            set pro [id_of $d RefDia_Model_ID]
+            set pp [id_of [do_call get_FirstPageID_from_Model $pro] FirstPageID]
+            if {[chance 0.3]} { do_call insert_RecSym_into_Model $pro $pp TextSym 0 0 50 50 [g_text] }
+            random_state_machine $pro $pp 0
+            if {[chance 0.4]} {
+                set d [do_call insert_RecSym_into_Model $pro $pp ProcedureInstRefSym 10 10 80 40 [g_text]]
+                set prc [id_of $d RefDia_Model_ID]
+                do_call modify_ProcedureDiaFormalParameters_in_Model $prc [g_text]
+                random_state_machine $prc [id_of [do_call get_FirstPageID_from_Model $prc] FirstPageID] 1
+            }
+        }
+        do_call save_SDL_PR_in_File s0.pr false
+        do_call save_SDL_PR_in_File s1.pr true
+    }
+}
+
 proc child {lib dir first count steps datadir} {
     package require Tk
     wm withdraw .
@@ -519,6 +596,8 @@ proc child {lib dir first count steps datadir} {
     set ::out [open ../[file tail $dir].log w]
     no_model_calls $first
     if {$first == 1} { crafted_loads }
+    expr {srand($first)}
+    state_machine_models $count
     for {set s $first} {$s < $first + $count} {incr s} { run_seed $s $steps }
     close $::out
     exit 0
