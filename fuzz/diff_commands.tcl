@@ -268,16 +268,25 @@ proc on_event {n1 n2 op} {
         lappend ::events $n2 $v
     }
 }
+proc refuse_write {n1 n2 op} { if {$n2 eq $::refuse || [string match "*,$::refuse" $n2]} { error "refused $n2" } }
 proc retrace {} {
     catch {
-        foreach t [trace info variable ::Vemra_MAR::arr_MAR] { trace remove variable ::Vemra_MAR::arr_MAR {*}$t }
+        foreach t [trace info variable ::Vemra_MAR::arr_MAR] {
+            if {[lindex $t 1] eq "on_event"} { trace remove variable ::Vemra_MAR::arr_MAR {*}$t }
+        }
         trace add variable ::Vemra_MAR::arr_MAR {write unset} on_event
     }
 }
 
 # The odd result variable states the commands may meet.
 proc disturb {} {
-    switch [rnd 5] {
+    switch [rnd 6] {
+        5 {
+            set ::refuse [pick {Result NewObj_Model_ID RefDia_Model_ID LoadingState ErrorType ErrorMessage Count IDs
+                GeneratingPR_State StoringState FirstPageID NextPageExists Symbol_ID HP_Name}]
+            catch {trace add variable ::Vemra_MAR::arr_MAR write refuse_write}
+            return "refuse $::refuse"
+        }
         0 { catch {namespace delete ::Vemra_MAR}; return nsdelete }
         1 { catch {unset ::Vemra_MAR::arr_MAR}; return unset }
         2 { catch {unset ::Vemra_MAR::arr_MAR}; catch {set ::Vemra_MAR::arr_MAR scalar}; return scalar }
