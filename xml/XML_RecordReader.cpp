@@ -66,6 +66,7 @@ public:
   FileSource& operator=(const FileSource&) = delete;
 
   bool usable() const { return Size > 0; }
+  std::size_t size() const { return Size; }
 
   static int read_Chunk(void* Context, char* Buffer, int Length) {
     FileSource* S = static_cast<FileSource*>(Context);
@@ -498,8 +499,18 @@ void collect(xmlParserCtxtPtr Parser, const char* FileName, ClsXML_FileRecords& 
 void ClsXML_RecordReader::read_File(const std::string& FileName, ClsXML_FileRecords& Records) {
   FileSource Source(FileName);
   if (!Source.usable()) throw E(MSG_PARSING);
-  collect(xmlCreateIOParserCtxt(nullptr, nullptr, FileSource::read_Chunk, nullptr, &Source, XML_CHAR_ENCODING_NONE),
-          FileName.c_str(), Records);
+  // The whole file is read before it is parsed, so that libxml2 gets every
+  // text in one piece as from memory: its length limit for texts that reach
+  // it in several pieces must not refuse a long text a stored model holds.
+  std::string Content(Source.size(), '\0');
+  std::size_t Done = 0;
+  while (Done < Content.size()) {
+    int Got = FileSource::read_Chunk(&Source, &Content[Done], static_cast<int>(Content.size() - Done));
+    if (Got <= 0) break;
+    Done += static_cast<std::size_t>(Got);
+  }
+  if (Done != Content.size()) throw E(MSG_PARSING);
+  collect(xmlCreateMemoryParserCtxt(Content.data(), static_cast<int>(Content.size())), FileName.c_str(), Records);
   if (!Source.read_Whole()) throw E(MSG_PARSING);
 }
 

@@ -52,6 +52,9 @@ TEST(XmlReader, TextsKeepTheirLineBreaksAndBlanks) {
   EXPECT_EQ(texts_of(file_with(sysdia(text_sym(3, "<CONTENT>\n\n</CONTENT>\n") + text_sym(4, "<CONTENT>\na\n\n</CONTENT>\n") +
                                       text_sym(5, "<CONTENT>  x&amp;&lt;&gt;y </CONTENT>")))),
             (std::vector<std::string>{"", "a\n", "  x&<>y "}));
+  // A text of more than 10^7 characters, as a stored model may hold, loads too.
+  const std::string huge(10000001, 'x');
+  EXPECT_TRUE(texts_of(file_with(sysdia(text_sym(3, content(huge))))) == std::vector<std::string>{huge});
 }
 
 TEST(XmlReader, DiagramsAreFoundByIDInAnyOrder) {
