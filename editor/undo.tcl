@@ -645,26 +645,20 @@ proc ::sdledit::clipboard::paste {} {
     catch ::sdledit::tree_refresh
 }
 
-proc ::sdledit::undo::menu_undo {} {
-    ::sdledit::textedit::commit
-    if {[catch {undo} label]} {
-        ::sdledit::report_error "Undo failed" $label
-        catch ::sdledit::tree_refresh
-        ::sdledit::edit::refresh
-        return
-    }
-    if {$label ne ""} { ::sdledit::status "Undone: $label" }
-}
+proc ::sdledit::undo::menu_undo {} { menu_step undo "Undo failed" "Undone" }
+proc ::sdledit::undo::menu_redo {} { menu_step redo "Redo failed" "Redone" }
 
-proc ::sdledit::undo::menu_redo {} {
+# Undoes or redoes one action from the menu; a failure is shown and the
+# drawing is brought back in line with the model.
+proc ::sdledit::undo::menu_step {how failed done} {
     ::sdledit::textedit::commit
-    if {[catch {redo} label]} {
-        ::sdledit::report_error "Redo failed" $label
+    if {[catch {$how} label]} {
+        ::sdledit::report_error $failed $label
         catch ::sdledit::tree_refresh
         ::sdledit::edit::refresh
         return
     }
-    if {$label ne ""} { ::sdledit::status "Redone: $label" }
+    if {$label ne ""} { ::sdledit::status "$done: $label" }
 }
 
 # Runs a menu shortcut unless a text field has the keyboard.

@@ -46,8 +46,8 @@ std::size_t symbol_Slot(int Kind) {
 // recursion.
 class Builder {
 public:
-  Builder(const ClsXML_FileRecords& File, SysSpec* Spec, ClsRenumberingHelper& IDs)
-      : File(File), pSpec(Spec), IDs(IDs) {}
+  Builder(const ClsXML_FileRecords& File, SysSpec* Model, ClsRenumberingHelper& IDs)
+      : File(File), pModel(Model), IDs(IDs) {}
   void run();
 
 private:
@@ -80,7 +80,7 @@ private:
   int translate(int FileID) { return IDs.get_New_ID_from_Old_ID(FileID); }
 
   const ClsXML_FileRecords& File;
-  SysSpec* pSpec;
+  SysSpec* pModel;
   ClsRenumberingHelper& IDs;
   std::size_t EntityWork = 0;
   std::unique_ptr<ClsXML_DiagramIndex> pIndex;  // built at the first reference
@@ -125,10 +125,10 @@ int Builder::read_ID(const ClsXML_DiagramRec& Rec) {
 }
 
 Builder::Frame Builder::read_SysDia(const ClsXML_DiagramRec& Rec) {
-  IDs.add_ID_Pair(read_ID(Rec), pSpec->get_System_Model_ID());
+  IDs.add_ID_Pair(read_ID(Rec), pModel->get_System_Model_ID());
   charge(Rec.Title);
   ClsMoAccessInfo Info;
-  pSpec->modify_SysDiaName(Rec.Title.Text, Info);
+  pModel->modify_SysDiaName(Rec.Title.Text, Info);
   expect(Info, R::MODIFY_OK);
   return start_Diagram(Rec, EnumDia::SYS_DIA);
 }
@@ -145,7 +145,7 @@ Builder::Frame Builder::start_ReferencedDiagram(const ClsXML_DiagramRec& Rec, co
     int DiagramID = translate(read_ID(Rec));
     charge(Rec.Title);
     ClsMoAccessInfo Info;
-    pSpec->modify_ProcedureDiaFormalParameters(DiagramID, Rec.Title.Text, Info);
+    pModel->modify_ProcedureDiaFormalParameters(DiagramID, Rec.Title.Text, Info);
     expect(Info, R::MODIFY_OK);
   }
   return start_Diagram(Rec, Kind);
@@ -183,11 +183,11 @@ const ClsXML_DiagramRec* Builder::read_NextRecSymbol(Frame& F, const Symbol*& Re
   int Page = translate(S.PageID);
   ClsMoAccessInfo Info;
   int NewID = -1;
-  pSpec->insert_Symbol(static_cast<EnumSym::Type>(ALL_SYMBOLS[Slot].Kind), F.DiagramID, Page, S.x, S.y, S.Width,
+  pModel->insert_Symbol(static_cast<EnumSym::Type>(ALL_SYMBOLS[Slot].Kind), F.DiagramID, Page, S.x, S.y, S.Width,
                        S.Height, S.Content, Info, NewID);
   expect(Info, R::INSERT_OK, "Error in internal data access");
   IDs.add_ID_Pair(S.ID, NewID);
-  RefSym = pSpec->get_RecSymbol(NewID, Info);
+  RefSym = pModel->get_RecSymbol(NewID, Info);
   expect(Info, R::GET_OK);
   if (!RefSym->is_referencing_Symbol()) return nullptr;
   if (!S.HasRef) throw E("Missing attribute " + B::AN_ID_REF + " in element " + *ALL_SYMBOLS[Slot].Name);
@@ -198,7 +198,7 @@ const ClsXML_DiagramRec* Builder::read_NextRecSymbol(Frame& F, const Symbol*& Re
 void Builder::read_Pages(const ClsXML_DiagramRec& Rec) {
   int DiagramID = translate(read_ID(Rec));
   ClsMoAccessInfo Info;
-  const Diagram* Dia = pSpec->get_Diagram(DiagramID, Info);
+  const Diagram* Dia = pModel->get_Diagram(DiagramID, Info);
   expect(Info, R::GET_OK, MSG_INTERNAL);
   bool First = true;
   for (const ClsXML_PageRec& P : Rec.Pages) {
@@ -208,18 +208,18 @@ void Builder::read_Pages(const ClsXML_DiagramRec& Rec) {
       PageID = Dia->get_FirstPageID(Info);
       expect(Info, R::PAGE_GET_OK, std::string(MSG_INTERNAL) + "\nID handling");
     } else {
-      pSpec->append_NewPage(DiagramID, Info);
+      pModel->append_NewPage(DiagramID, Info);
       expect(Info, R::PAGE_INSERT_OK, MSG_INTERNAL);
-      PageID = pSpec->get_LastPageID(DiagramID, Info);
+      PageID = pModel->get_LastPageID(DiagramID, Info);
       expect(Info, R::PAGE_GET_OK, MSG_INTERNAL);
     }
     First = false;
     IDs.add_ID_Pair(P.ID, PageID);
-    pSpec->modify_PageWidth(DiagramID, PageID, P.Width, Info);
+    pModel->modify_PageWidth(DiagramID, PageID, P.Width, Info);
     expect(Info, R::MODIFY_OK, std::string(MSG_INTERNAL) + "\nModifying Page Width");
-    pSpec->modify_PageHeight(DiagramID, PageID, P.Height, Info);
+    pModel->modify_PageHeight(DiagramID, PageID, P.Height, Info);
     expect(Info, R::MODIFY_OK, std::string(MSG_INTERNAL) + "\nModifying Page Height");
-    pSpec->modify_PageFramePaS(DiagramID, PageID, P.FrameX, P.FrameY, P.FrameWidth, P.FrameHeight, Info);
+    pModel->modify_PageFramePaS(DiagramID, PageID, P.FrameX, P.FrameY, P.FrameWidth, P.FrameHeight, Info);
     expect(Info, R::MODIFY_OK, std::string(MSG_INTERNAL) + "\nModifying Page Frame PaS");
   }
 }
@@ -232,7 +232,7 @@ void Builder::read_StateMaSyms(const ClsXML_DiagramRec& Rec, int DiagramID, Enum
       int Page = translate(S.PageID);
       ClsMoAccessInfo Info;
       int NewID = -1;
-      pSpec->insert_StateMachineSymbol(static_cast<SM::e_StateMachineSymbolType>(STATE_MA_SYMBOLS[k].Kind),
+      pModel->insert_StateMachineSymbol(static_cast<SM::e_StateMachineSymbolType>(STATE_MA_SYMBOLS[k].Kind),
                                        DiagramID, Page, S.x, S.y, S.Width, S.Height, S.Content, Info, NewID);
       expect(Info, R::INSERT_OK);
       IDs.add_ID_Pair(S.ID, NewID);
@@ -253,8 +253,8 @@ void Builder::read_FlowLines(const ClsXML_DiagramRec& Rec, int DiagramID) {
       ClsMoAccessInfo Info;
       int NewID = -1;
       if (Decision)
-        pSpec->insert_DecisionFlowLine(DiagramID, Page, Coords, Source, Dest, L.Content, L.PaS, Info, NewID);
-      else pSpec->insert_FlowLine(DiagramID, Page, Coords, Source, Dest, Info, NewID);
+        pModel->insert_DecisionFlowLine(DiagramID, Page, Coords, Source, Dest, L.Content, L.PaS, Info, NewID);
+      else pModel->insert_FlowLine(DiagramID, Page, Coords, Source, Dest, Info, NewID);
       expect(Info, R::INSERT_OK);
       IDs.add_ID_Pair(L.ID, NewID);
     }
@@ -270,7 +270,7 @@ void Builder::read_Channels(const ClsXML_DiagramRec& Rec, int DiagramID) {
     std::list<int> Coords(C.Coords.begin(), C.Coords.end());
     ClsMoAccessInfo Info;
     int NewID = -1;
-    pSpec->insert_Channel(DiagramID, Page, C.Delay, C.Direction, ClsChanName(C.Texts[0], C.Boxes[0]),
+    pModel->insert_Channel(DiagramID, Page, C.Delay, C.Direction, ClsChanName(C.Texts[0], C.Boxes[0]),
                           ClsChanSourceSigList(C.Texts[1], C.Boxes[1]), ClsChanSourceCon(C.Texts[2], C.Boxes[2]),
                           ClsChanDestSigList(C.Texts[3], C.Boxes[3]), ClsChanDestCon(C.Texts[4], C.Boxes[4]), Coords,
                           C.SourceIsEnv, Source, C.DestIsEnv, Dest, Info, NewID);
