@@ -7,6 +7,7 @@
 #include <libxml/SAX2.h>
 #include <libxml/parserInternals.h>
 #include <libxml/parser.h>
+#include <libxml/uri.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -488,6 +489,40 @@ xmlNode* Collector::get_Child(xmlNode* Node, int Position) {
   return Child;
 }
 
+// Compressed files (gzip, xz) are unpacked by libxml2's own file input.
+bool is_Compressed(const std::string& Content) {
+  static const char XZ[] = {'\xFD', '7', 'z', 'X', 'Z', '\0'};
+  return Content.compare(0, 2, "\x1F\x8B") == 0 || Content.compare(0, sizeof XZ, XZ, sizeof XZ) == 0;
+}
+
+// The local file that libxml2's file input opens for a name that is no file
+// itself: a "file:" URI without its scheme, or the name with its %-escapes
+// decoded.
+std::string strip_FileScheme(const std::string& Name) {
+  auto starts = [&](const char* Prefix) {
+    return xmlStrncasecmp(BAD_CAST Name.c_str(), BAD_CAST Prefix, xmlStrlen(BAD_CAST Prefix)) == 0;
+  };
+  if (starts("file://localhost/")) return Name.substr(16);
+  if (starts("file:///")) return Name.substr(7);
+  if (starts("file:/")) return Name.substr(5);
+  return Name;
+}
+
+// True when the name leads libxml2's file input to a non-empty regular file;
+// anything else (a pipe above all, which would block) is not handed to it.
+bool names_LocalFile(const std::string& Name) {
+  std::string Candidates[2] = {strip_FileScheme(Name), ""};
+  if (char* Unescaped = xmlURIUnescapeString(Name.c_str(), 0, nullptr)) {
+    Candidates[1] = strip_FileScheme(Unescaped);
+    xmlFree(Unescaped);
+  }
+  for (const std::string& Path : Candidates) {
+    struct stat Info;
+    if (!Path.empty() && ::stat(Path.c_str(), &Info) == 0) return S_ISREG(Info.st_mode) && Info.st_size > 0;
+  }
+  return false;
+}
+
 void collect(xmlParserCtxtPtr Parser, const char* FileName, ClsXML_FileRecords& Records) {
   std::unique_ptr<xmlParserCtxt, void (*)(xmlParserCtxtPtr)> Owned(Parser, xmlFreeParserCtxt);
   if (Parser && FileName && Parser->input && !Parser->input->filename)
@@ -498,7 +533,11 @@ void collect(xmlParserCtxtPtr Parser, const char* FileName, ClsXML_FileRecords& 
 
 void ClsXML_RecordReader::read_File(const std::string& FileName, ClsXML_FileRecords& Records) {
   FileSource Source(FileName);
-  if (!Source.usable()) throw E(MSG_PARSING);
+  if (!Source.usable()) {
+    if (!names_LocalFile(FileName)) throw E(MSG_PARSING);
+    collect(xmlCreateURLParserCtxt(FileName.c_str(), PARSE_OPTIONS), nullptr, Records);
+    return;
+  }
   // The whole file is read before it is parsed, so that libxml2 gets every
   // text in one piece as from memory: its length limit for texts that reach
   // it in several pieces must not refuse a long text a stored model holds.
@@ -510,6 +549,10 @@ void ClsXML_RecordReader::read_File(const std::string& FileName, ClsXML_FileReco
     Done += static_cast<std::size_t>(Got);
   }
   if (Done != Content.size()) throw E(MSG_PARSING);
+  if (is_Compressed(Content)) {
+    collect(xmlCreateURLParserCtxt(FileName.c_str(), PARSE_OPTIONS), nullptr, Records);
+    return;
+  }
   collect(xmlCreateMemoryParserCtxt(Content.data(), static_cast<int>(Content.size())), FileName.c_str(), Records);
   if (!Source.read_Whole()) throw E(MSG_PARSING);
 }
